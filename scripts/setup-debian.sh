@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what Tarvelle needs to build, run and test on Debian 12. Idempotent:
+# apt-get runs only when a package is missing.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    libgtest-dev
+    qt6-base-dev qt6-qpa-plugins libgl-dev
+    qt6-translations-l10n   # Qt's own texts in French
+    fonts-wine              # the free "MS Sans Serif" that the window is laid out for
+    locales
+)
+
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# A French locale, for checking that nothing depends on the process locale.
+if ! locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$'; then
+    as_root sed -i 's/^# *\(fr_FR.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    as_root locale-gen >/dev/null
+fi
