@@ -1,0 +1,13 @@
+#include "ui/application_setup.h"
+#include "ui/main_form.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    tarvelle::ui::prepareApplication(application);
+    MainForm form;
+    form.show();
+    return QApplication::exec();
+}

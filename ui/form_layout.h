@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+namespace tarvelle::ui {
+
+// Positions are kept in twips (1/1440 inch), 15 to the pixel at 96 dots per inch.
+constexpr int twipsPerPixel = 15;
+constexpr QRect fromTwips(int left, int top, int width, int height)
+{
+    return {left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel, height / twipsPerPixel};
+}
+
+constexpr QSize clientSize{7170 / twipsPerPixel, 6660 / twipsPerPixel};  // 478 × 444
+
+enum class LabelStyle {
+    Caption,  // flush left, the dialog's text colour
+    Title,    // blue, bold, centred
+    Symbol,   // red "(d)" and "(D)"
+    Result,   // blue, centred, sunken border: shows the impedance
+};
+
+struct LabelPlacement {
+    QString name;
+    QString text;
+    QRect geometry;
+    LabelStyle style = LabelStyle::Caption;
+};
+
+struct ControlPlacement {
+    QString name;
+    QRect geometry;
+};
+
+struct EntryPlacement {
+    QString name;
+    QRect geometry;
+    int maxLength;
+};
+
+// Everything that one line panel places on the window.
+struct PanelLayout {
+    std::vector<LabelPlacement> labels;  // the result label among them
+    QString resultLabel;
+    std::array<EntryPlacement, 2> entries;  // element 0 (d), element 1 (D)
+    ControlPlacement newButton;
+    ControlPlacement calculateButton;
+    ControlPlacement picture;
+};
+
+// The panels from top to bottom: two-wire, square coax, round coax.
+const std::array<PanelLayout, 3>& panelLayouts();
+
+struct LinePlacement {
+    QString name;
+    QRect geometry;
+};
+
+// The two green lines between the panels, the full width of the window.
+const std::array<LinePlacement, 2>& separatorLines();
+
+inline const QColor blue{0, 0, 255};
+inline const QColor red{255, 0, 0};
+inline const QColor green{0, 255, 0};
+
+}  // namespace tarvelle::ui

@@ -1,0 +1,220 @@
+#include "ui/main_form.h"
+
+#include "calc/entry_filter.h"
+#include "ui/form_layout.h"
+#include "ui/numeric_entry.h"
+#include "ui/title_label.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+using tarvelle::LinePanel;
+namespace ui = tarvelle::ui;
+
+namespace {
+
+QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QFont formFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+}  // namespace
+
+MainForm::MainForm(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      commands_(*this, QLocale::system().decimalPoint().toStdString())
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(caption());
+    setFont(formFont());
+    setFixedSize(ui::clientSize);
+    buildControls();
+    setTabCycle();
+    panels_[0].newButton->setFocus();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+}
+
+QString MainForm::caption()
+{
+    return QStringLiteral("Tarvelle          tarvelle@example.org     https://www.example.org/tarvelle");
+}
+
+void MainForm::buildControls()
+{
+    // Created bottom to top: labels, then lines and pictures, then buttons and entries.
+    for (std::size_t i = 0; i < panels_.size(); ++i) {
+        const ui::PanelLayout& layout = ui::panelLayouts()[i];
+        for (const ui::LabelPlacement& placement : layout.labels) {
+            QLabel* label = addLabel(placement);
+            if (placement.name == layout.resultLabel)
+                panels_[i].result = label;
+        }
+    }
+    for (const ui::LinePlacement& line : ui::separatorLines()) {
+        auto* widget = new QWidget(this);
+        widget->setObjectName(line.name);
+        widget->setGeometry(line.geometry);
+        widget->setAutoFillBackground(true);
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::Window, ui::green);
+        widget->setPalette(palette);
+    }
+    for (const ui::PanelLayout& layout : ui::panelLayouts()) {
+        auto* picture = new QLabel(this);
+        picture->setObjectName(layout.picture.name);
+        picture->setGeometry(layout.picture.geometry);
+        picture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+        picture->setAutoFillBackground(true);
+        QPalette palette = picture->palette();
+        palette.setColor(QPalette::Window, Qt::white);
+        picture->setPalette(palette);
+    }
+
+    const std::array<void (MainForm::*)(std::int16_t, std::int16_t&), 3> keyHandlers{
+        &MainForm::text1_Keypress, &MainForm::text2_Keypress, &MainForm::text3_Keypress};
+    const std::array<void (MainForm::*)(), 6> clickHandlers{
+        &MainForm::Command1_Click, &MainForm::Command2_Click, &MainForm::Command3_Click,
+        &MainForm::Command4_Click, &MainForm::Command5_Click, &MainForm::Command6_Click};
+    for (std::size_t i = 0; i < panels_.size(); ++i) {
+        const ui::PanelLayout& layout = ui::panelLayouts()[i];
+        PanelControls& panel = panels_[i];
+        panel.newButton = addButton(layout.newButton.name, layout.newButton.geometry, QStringLiteral("Nouveau !"));
+        panel.calculateButton =
+            addButton(layout.calculateButton.name, layout.calculateButton.geometry, QStringLiteral("Calculer !"));
+        connect(panel.newButton, &QPushButton::clicked, this, clickHandlers[2 * i]);
+        connect(panel.calculateButton, &QPushButton::clicked, this, clickHandlers[2 * i + 1]);
+
+        for (std::int16_t index = 0; index < 2; ++index) {
+            const ui::EntryPlacement& placement = layout.entries[static_cast<std::size_t>(index)];
+            auto* entry = new ui::NumericEntry(this, [this, handler = keyHandlers[i], index](std::int16_t& KeyAscii) {
+                (this->*handler)(index, KeyAscii);
+            });
+            entry->setObjectName(placement.name);
+            entry->setGeometry(placement.geometry);
+            entry->setMaxLength(placement.maxLength);
+            entry->setAlignment(Qt::AlignCenter);
+            panel.entries[static_cast<std::size_t>(index)] = entry;
+        }
+    }
+}
+
+QLabel* MainForm::addLabel(const ui::LabelPlacement& placement)
+{
+    QLabel* label = placement.style == ui::LabelStyle::Title ? new ui::TitleLabel(placement.text, this)
+                                                               : new QLabel(placement.text, this);
+    label->setObjectName(placement.name);
+    label->setGeometry(placement.geometry);
+    label->setTextFormat(Qt::PlainText);
+    label->setAutoFillBackground(true);  // opaque, in the dialog's face colour
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    QPalette palette = label->palette();
+    switch (placement.style) {
+    case ui::LabelStyle::Caption:
+        break;
+    case ui::LabelStyle::Title:
+        palette.setColor(QPalette::WindowText, ui::blue);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        break;
+    case ui::LabelStyle::Symbol:
+        palette.setColor(QPalette::WindowText, ui::red);
+        break;
+    case ui::LabelStyle::Result:
+        palette.setColor(QPalette::WindowText, ui::blue);
+        label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        break;
+    }
+    label->setPalette(palette);
+    return label;
+}
+
+QPushButton* MainForm::addButton(const QString& name, const QRect& geometry, const QString& toolTip)
+{
+    auto* button = new QPushButton(this);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setToolTip(toolTip);
+    button->setAutoDefault(false);
+    return button;
+}
+
+void MainForm::setTabCycle()
+{
+    // Buttons first, then the entries; disabled entries drop out by themselves.
+    QWidget* previous = nullptr;
+    auto chain = [&previous](QWidget* next) {
+        if (previous)
+            setTabOrder(previous, next);
+        previous = next;
+    };
+    for (const PanelControls& panel : panels_) {
+        chain(panel.newButton);
+        chain(panel.calculateButton);
+    }
+    for (const PanelControls& panel : panels_) {
+        chain(panel.entries[0]);
+        chain(panel.entries[1]);
+    }
+}
+
+void MainForm::Command1_Click() { commands_.newCommand(LinePanel::TwoWire); }
+void MainForm::Command2_Click() { commands_.calculateCommand(LinePanel::TwoWire); }
+void MainForm::Command3_Click() { commands_.newCommand(LinePanel::SquareCoax); }
+void MainForm::Command4_Click() { commands_.calculateCommand(LinePanel::SquareCoax); }
+void MainForm::Command5_Click() { commands_.newCommand(LinePanel::RoundCoax); }
+void MainForm::Command6_Click() { commands_.calculateCommand(LinePanel::RoundCoax); }
+
+// The three arrays share one filter; the element index makes no difference to it.
+void MainForm::text1_Keypress(std::int16_t, std::int16_t& KeyAscii) { tarvelle::filterEntryKey(KeyAscii); }
+void MainForm::text2_Keypress(std::int16_t, std::int16_t& KeyAscii) { tarvelle::filterEntryKey(KeyAscii); }
+void MainForm::text3_Keypress(std::int16_t, std::int16_t& KeyAscii) { tarvelle::filterEntryKey(KeyAscii); }
+
+ui::NumericEntry* MainForm::entry(LinePanel panel, int element) const
+{
+    return panels_.at(static_cast<std::size_t>(panel)).entries.at(static_cast<std::size_t>(element));
+}
+
+std::string MainForm::entryText(LinePanel panel, int element) const
+{
+    return entry(panel, element)->text().toStdString();
+}
+
+void MainForm::setEntryText(LinePanel panel, int element, std::string_view text)
+{
+    entry(panel, element)->setText(fromUtf8(text));
+}
+
+void MainForm::setEntryEnabled(LinePanel panel, int element, bool enabled)
+{
+    entry(panel, element)->setEnabled(enabled);
+}
+
+void MainForm::focusEntry(LinePanel panel, int element)
+{
+    entry(panel, element)->setFocus(Qt::OtherFocusReason);
+}
+
+void MainForm::setResultText(LinePanel panel, std::string_view text)
+{
+    panels_.at(static_cast<std::size_t>(panel)).result->setText(fromUtf8(text));
+}
+
+void MainForm::showErrorMessage(std::string_view title, std::string_view text)
+{
+    QMessageBox box(QMessageBox::Critical, fromUtf8(title), fromUtf8(text), QMessageBox::Ok, this);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+}
