@@ -1,3 +1,4 @@
+#include "app/application_identity.h"
 #include "ui/application_setup.h"
 #include "ui/main_form.h"
 
@@ -6,6 +7,7 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    tarvelle::app::declareApplicationIdentity(application);
     tarvelle::ui::prepareApplication(application);
     MainForm form;
     form.show();

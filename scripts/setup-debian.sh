@@ -10,6 +10,7 @@ packages=(
     qt6-translations-l10n   # Qt's own texts in French
     fonts-wine              # the free "MS Sans Serif" that the window is laid out for
     locales
+    desktop-file-utils appstream file   # validating the desktop entry and the AppStream record
 )
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }

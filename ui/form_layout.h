@@ -37,6 +37,12 @@ struct ControlPlacement {
     QRect geometry;
 };
 
+struct PicturePlacement {
+    QString name;
+    QRect geometry;
+    QString picture;  // a resource path
+};
+
 struct EntryPlacement {
     QString name;
     QRect geometry;
@@ -50,8 +56,12 @@ struct PanelLayout {
     std::array<EntryPlacement, 2> entries;  // element 0 (d), element 1 (D)
     ControlPlacement newButton;
     ControlPlacement calculateButton;
-    ControlPlacement picture;
+    PicturePlacement picture;
 };
+
+// The pictures on the New and Calculate buttons, the same in every panel.
+inline const QString eraserIcon = QStringLiteral(":/tarvelle/pictures/eraser.ico");
+inline const QString wandIcon = QStringLiteral(":/tarvelle/pictures/wand.ico");
 
 // The panels from top to bottom: two-wire, square coax, round coax.
 const std::array<PanelLayout, 3>& panelLayouts();

@@ -1,11 +1,14 @@
 #include "ui/main_form.h"
 
 #include "calc/entry_filter.h"
+#include "ui/form_button.h"
 #include "ui/form_layout.h"
 #include "ui/numeric_entry.h"
+#include "ui/pixel_pictures.h"
 #include "ui/title_label.h"
 
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
@@ -71,28 +74,21 @@ void MainForm::buildControls()
         palette.setColor(QPalette::Window, ui::green);
         widget->setPalette(palette);
     }
-    for (const ui::PanelLayout& layout : ui::panelLayouts()) {
-        auto* picture = new QLabel(this);
-        picture->setObjectName(layout.picture.name);
-        picture->setGeometry(layout.picture.geometry);
-        picture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-        picture->setAutoFillBackground(true);
-        QPalette palette = picture->palette();
-        palette.setColor(QPalette::Window, Qt::white);
-        picture->setPalette(palette);
-    }
+    for (const ui::PanelLayout& layout : ui::panelLayouts())
+        addPicture(layout.picture);
 
     const std::array<void (MainForm::*)(std::int16_t, std::int16_t&), 3> keyHandlers{
         &MainForm::text1_Keypress, &MainForm::text2_Keypress, &MainForm::text3_Keypress};
     const std::array<void (MainForm::*)(), 6> clickHandlers{
         &MainForm::Command1_Click, &MainForm::Command2_Click, &MainForm::Command3_Click,
         &MainForm::Command4_Click, &MainForm::Command5_Click, &MainForm::Command6_Click};
+    const QIcon eraser = ui::pixelIcon(ui::eraserIcon);
+    const QIcon wand = ui::pixelIcon(ui::wandIcon);
     for (std::size_t i = 0; i < panels_.size(); ++i) {
         const ui::PanelLayout& layout = ui::panelLayouts()[i];
         PanelControls& panel = panels_[i];
-        panel.newButton = addButton(layout.newButton.name, layout.newButton.geometry, QStringLiteral("Nouveau !"));
-        panel.calculateButton =
-            addButton(layout.calculateButton.name, layout.calculateButton.geometry, QStringLiteral("Calculer !"));
+        panel.newButton = addButton(layout.newButton, QStringLiteral("Nouveau !"), eraser);
+        panel.calculateButton = addButton(layout.calculateButton, QStringLiteral("Calculer !"), wand);
         connect(panel.newButton, &QPushButton::clicked, this, clickHandlers[2 * i]);
         connect(panel.calculateButton, &QPushButton::clicked, this, clickHandlers[2 * i + 1]);
 
@@ -141,14 +137,23 @@ QLabel* MainForm::addLabel(const ui::LabelPlacement& placement)
     return label;
 }
 
-QPushButton* MainForm::addButton(const QString& name, const QRect& geometry, const QString& toolTip)
+QPushButton* MainForm::addButton(const ui::ControlPlacement& placement, const QString& toolTip, const QIcon& icon)
 {
-    auto* button = new QPushButton(this);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
+    auto* button = new ui::FormButton(this);
+    button->setObjectName(placement.name);
+    button->setGeometry(placement.geometry);
     button->setToolTip(toolTip);
     button->setAutoDefault(false);
+    button->setIcon(icon);
+    button->setIconSize(QSize(32, 32));
     return button;
+}
+
+void MainForm::addPicture(const ui::PicturePlacement& placement)
+{
+    auto* picture = new ui::PictureView(placement.picture, this);
+    picture->setObjectName(placement.name);
+    picture->setGeometry(placement.geometry);
 }
 
 void MainForm::setTabCycle()

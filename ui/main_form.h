@@ -11,9 +11,13 @@
 class QLabel;
 class QPushButton;
 
+class QIcon;
+
 namespace tarvelle::ui {
 class NumericEntry;
+struct ControlPlacement;
 struct LabelPlacement;
+struct PicturePlacement;
 }
 
 // The calculator's one window: three line panels, each with two entries, a result,
@@ -46,7 +50,8 @@ private:
 
     void buildControls();
     QLabel* addLabel(const tarvelle::ui::LabelPlacement& placement);
-    QPushButton* addButton(const QString& name, const QRect& geometry, const QString& toolTip);
+    QPushButton* addButton(const tarvelle::ui::ControlPlacement& placement, const QString& toolTip, const QIcon& icon);
+    void addPicture(const tarvelle::ui::PicturePlacement& placement);
     void setTabCycle();
 
     std::string entryText(tarvelle::LinePanel panel, int element) const override;

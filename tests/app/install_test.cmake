@@ -1,0 +1,51 @@
+# Installs Tarvelle into a scratch prefix and checks the install tree: the program,
+# the desktop entry, the icons and the AppStream record, validated by the tools made
+# for them.
+#   cmake -DBUILD=... -DPREFIX=... -P install_test.cmake
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX}
+                OUTPUT_QUIET RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "cmake --install failed")
+endif()
+
+set(id org.example.tarvelle)
+foreach(file bin/tarvelle share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml
+             share/icons/hicolor/16x16/apps/${id}.png share/icons/hicolor/32x32/apps/${id}.png)
+    if(NOT EXISTS ${PREFIX}/${file})
+        message(SEND_ERROR "missing from the install tree: ${file}")
+    endif()
+endforeach()
+
+file(READ ${PREFIX}/share/applications/${id}.desktop entry)
+foreach(line "Name=Tarvelle" "Categories=Science;Electronics;" "Exec=tarvelle" "Icon=${id}")
+    string(FIND "${entry}" "${line}\n" at)
+    if(at EQUAL -1)
+        message(SEND_ERROR "the desktop entry lacks ${line}")
+    endif()
+endforeach()
+file(READ ${PREFIX}/share/metainfo/${id}.metainfo.xml metainfo)
+string(FIND "${metainfo}" "<release version=\"1.00\"" at)
+if(at EQUAL -1)
+    message(SEND_ERROR "the metainfo lacks the 1.00 release")
+endif()
+
+foreach(icon 16 32)
+    execute_process(COMMAND file -b ${PREFIX}/share/icons/hicolor/${icon}x${icon}/apps/${id}.png
+                    OUTPUT_VARIABLE kind)
+    if(NOT kind MATCHES "PNG image data, ${icon} x ${icon}")
+        message(SEND_ERROR "the ${icon}-pixel icon is ${kind}")
+    endif()
+endforeach()
+
+execute_process(COMMAND desktop-file-validate ${PREFIX}/share/applications/${id}.desktop
+                RESULT_VARIABLE failed OUTPUT_VARIABLE said ERROR_VARIABLE said)
+if(failed OR NOT said STREQUAL "")
+    message(SEND_ERROR "desktop-file-validate: ${said}")
+endif()
+execute_process(COMMAND appstreamcli validate --no-net --pedantic ${PREFIX}/share/metainfo/${id}.metainfo.xml
+                RESULT_VARIABLE failed OUTPUT_VARIABLE said ERROR_VARIABLE said)
+if(failed)
+    message(SEND_ERROR "appstreamcli validate: ${said}")
+endif()
+message(STATUS "appstreamcli: ${said}")
