@@ -9,6 +9,8 @@ PanelLayout twoWirePanel()
 {
     using enum LabelStyle;
     return {
+        "la ligne bifilaire",
+        "d : diamètre des conducteurs ; D : distance d'axe en axe",
         {
             {"Label3", "LIGNE BIFILAIRE DITE \"ECHELLE A GRENOUILLE\"", fromTwips(120, 120, 6975, 255), Title},
             {"Label4", "Diamètre des conducteurs", fromTwips(480, 600, 1935, 255)},
@@ -24,7 +26,8 @@ PanelLayout twoWirePanel()
             {"Label14", "ohms", fromTwips(3480, 1440, 495, 255)},
         },
         "Label11",
-        {{{"Text1(0)", fromTwips(2760, 600, 615, 285), 4}, {"Text1(1)", fromTwips(2760, 960, 615, 285), 5}}},
+        {{{"Text1(0)", fromTwips(2760, 600, 615, 285), 4, "Diamètre des conducteurs (d), en millimètres"},
+          {"Text1(1)", fromTwips(2760, 960, 615, 285), 5, "Distance d'axe entre axe (D), en millimètres"}}},
         {"Command1", fromTwips(3960, 480, 735, 615)},
         {"Command2", fromTwips(3960, 1200, 735, 615)},
         {"Image1", fromTwips(4800, 480, 2235, 1305), ":/tarvelle/pictures/two_wire.gif"},
@@ -41,6 +44,8 @@ PanelLayout coaxPanel(int index)
     const QString result = square ? "Label24" : "Label26";
     const char* entries = square ? "Text2" : "Text3";
     return {
+        square ? "la ligne coaxiale de type carré" : "la ligne coaxiale de type rond",
+        "d : diamètre extérieur du conducteur interne ; D : diamètre intérieur du conducteur externe",
         {
             {square ? "Label2" : "Label1", square ? "LIGNE COAXIALE DE TYPE CARREE" : "LIGNE COAXIALE DE TYPE RONDE",
              fromTwips(120, 2160 + down, 6975, 255), Title},
@@ -59,8 +64,10 @@ PanelLayout coaxPanel(int index)
             {element("Label25", index), "ohms", fromTwips(4320, 3480 + down, 375, 255)},
         },
         result,
-        {{{element(entries, 0), fromTwips(3600, 2640 + down, 615, 285), 4},
-          {element(entries, 1), fromTwips(3600, 3000 + down, 615, 285), 5}}},
+        {{{element(entries, 0), fromTwips(3600, 2640 + down, 615, 285), 4,
+           "Diamètre extérieur du conducteur interne (d), en millimètres"},
+          {element(entries, 1), fromTwips(3600, 3000 + down, 615, 285), 5,
+           "Diamètre intérieur du conducteur externe (D), en millimètres"}}},
         {square ? "Command3" : "Command5", fromTwips(4800, 2520 + down, 735, 615)},
         {square ? "Command4" : "Command6", fromTwips(4800, 3240 + down, 735, 615)},
         {square ? "Image2" : "Image3", fromTwips(5640, 2040 + down, 1440, 2100),

@@ -47,10 +47,13 @@ struct EntryPlacement {
     QString name;
     QRect geometry;
     int maxLength;
+    QString accessibleName;  // what the entry measures, for a screen reader
 };
 
 // Everything that one line panel places on the window.
 struct PanelLayout {
+    QString line;  // the panel's line, as a screen reader names it: "la ligne bifilaire"
+    QString measures;  // what d and D are on the diagram
     std::vector<LabelPlacement> labels;  // the result label among them
     QString resultLabel;
     std::array<EntryPlacement, 2> entries;  // element 0 (d), element 1 (D)

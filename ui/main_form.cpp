@@ -89,6 +89,14 @@ void MainForm::buildControls()
         PanelControls& panel = panels_[i];
         panel.newButton = addButton(layout.newButton, QStringLiteral("Nouveau !"), eraser);
         panel.calculateButton = addButton(layout.calculateButton, QStringLiteral("Calculer !"), wand);
+        describe(panel.newButton, QStringLiteral("Nouveau"),
+                 QStringLiteral("Efface les dimensions et l'impédance de %1").arg(layout.line));
+        describe(panel.calculateButton, QStringLiteral("Calculer"),
+                 QStringLiteral("Calcule l'impédance de %1").arg(layout.line));
+        describe(panel.result, resultAccessibleName(i, {}),
+                 QStringLiteral("Impédance caractéristique de %1, en ohms").arg(layout.line));
+        describe(findChild<QWidget*>(layout.picture.name), QStringLiteral("Coupe de %1").arg(layout.line),
+                 layout.measures);
         connect(panel.newButton, &QPushButton::clicked, this, clickHandlers[2 * i]);
         connect(panel.calculateButton, &QPushButton::clicked, this, clickHandlers[2 * i + 1]);
 
@@ -101,6 +109,8 @@ void MainForm::buildControls()
             entry->setGeometry(placement.geometry);
             entry->setMaxLength(placement.maxLength);
             entry->setAlignment(Qt::AlignCenter);
+            describe(entry, placement.accessibleName,
+                     QStringLiteral("Dimension de %1 : chiffres et point décimal seulement").arg(layout.line));
             panel.entries[static_cast<std::size_t>(index)] = entry;
         }
     }
@@ -214,7 +224,24 @@ void MainForm::focusEntry(LinePanel panel, int element)
 
 void MainForm::setResultText(LinePanel panel, std::string_view text)
 {
-    panels_.at(static_cast<std::size_t>(panel)).result->setText(fromUtf8(text));
+    const auto index = static_cast<std::size_t>(panel);
+    panels_.at(index).result->setText(fromUtf8(text));
+    // Screen readers announce the new name, with its unit.
+    panels_.at(index).result->setAccessibleName(resultAccessibleName(index, fromUtf8(text)));
+}
+
+QString MainForm::resultAccessibleName(std::size_t panel, const QString& result)
+{
+    const QString line = ui::panelLayouts()[panel].line;
+    if (result.isEmpty())
+        return QStringLiteral("Impédance de %1 : pas de résultat").arg(line);
+    return QStringLiteral("Impédance de %1 : %2 ohms").arg(line, result);
+}
+
+void MainForm::describe(QWidget* widget, const QString& name, const QString& description)
+{
+    widget->setAccessibleName(name);
+    widget->setAccessibleDescription(description);
 }
 
 void MainForm::showErrorMessage(std::string_view title, std::string_view text)

@@ -53,6 +53,8 @@ private:
     QPushButton* addButton(const tarvelle::ui::ControlPlacement& placement, const QString& toolTip, const QIcon& icon);
     void addPicture(const tarvelle::ui::PicturePlacement& placement);
     void setTabCycle();
+    static QString resultAccessibleName(std::size_t panel, const QString& result);
+    static void describe(QWidget* widget, const QString& name, const QString& description);
 
     std::string entryText(tarvelle::LinePanel panel, int element) const override;
     void setEntryText(tarvelle::LinePanel panel, int element, std::string_view text) override;
