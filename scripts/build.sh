@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
-# Configures and builds Tarvelle in build/ after making sure that everything it needs is installed.
+# Builds Tarvelle in the given folder after making sure that everything it needs is
+# installed. Further arguments go to CMake.
+#   usage: scripts/build.sh BUILD_DIR [CMAKE_ARG...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+build_dir=$1
+shift
 scripts/setup-debian.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-cmake --build build
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+cmake --build "$build_dir"

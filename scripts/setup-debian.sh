@@ -6,11 +6,13 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev
+    clang libclang-rt-14-dev   # the fuzzer
     qt6-base-dev qt6-qpa-plugins libgl-dev
     qt6-translations-l10n   # Qt's own texts in French
     fonts-wine              # the free "MS Sans Serif" that the window is laid out for
     locales
     desktop-file-utils appstream file   # validating the desktop entry and the AppStream record
+    dpkg-dev                            # the Debian package's dependencies
 )
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }

@@ -22,7 +22,7 @@ public:
 
     ModalWatchdog()
     {
-        timer_.setInterval(5);
+        timer_.setInterval(1);
         QObject::connect(&timer_, &QTimer::timeout, this, [this] { answer(); });
         timer_.start();
     }

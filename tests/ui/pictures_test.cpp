@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QImageReader>
 #include <QTest>
-#include <QtEndian>
 
 namespace {
 
@@ -130,7 +129,16 @@ QByteArray bytesOf(const QString& resource)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-quint16 le16(const QByteArray& bytes, int at) { return qFromLittleEndian<quint16>(bytes.constData() + at); }
+// Little-endian fields of a file, read byte by byte.
+quint32 le(const QByteArray& bytes, int at, int size)
+{
+    quint32 value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = value << 8 | quint8(bytes.at(at + i));
+    return value;
+}
+int le16(const QByteArray& bytes, int at) { return int(le(bytes, at, 2)); }
+quint32 le32(const QByteArray& bytes, int at) { return le(bytes, at, 4); }
 
 }  // namespace
 
@@ -229,16 +237,16 @@ private slots:
             QCOMPARE(int(quint8(ico[entry])), sizes[i]);
             QCOMPARE(int(quint8(ico[entry + 1])), sizes[i]);
             QCOMPARE(le16(ico, entry + 6), depths[i]);
-            const int offset = qFromLittleEndian<quint32>(ico.constData() + entry + 12);
-            QCOMPARE(qFromLittleEndian<quint32>(ico.constData() + offset), 40u);  // BITMAPINFOHEADER
-            QCOMPARE(qFromLittleEndian<qint32>(ico.constData() + offset + 8), 2 * sizes[i]);
+            const int offset = int(le32(ico, entry + 12));
+            QCOMPARE(le32(ico, offset), 40u);  // BITMAPINFOHEADER
+            QCOMPARE(int(le32(ico, offset + 8)), 2 * sizes[i]);
             QCOMPARE(le16(ico, offset + 14), depths[i]);
             if (depths[i] == 4) {
                 const QRgb standard[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
                                            0x008080, 0x808080, 0xc0c0c0, 0xff0000, 0x00ff00, 0xffff00,
                                            0x0000ff, 0xff00ff, 0x00ffff, 0xffffff};
                 for (int c = 0; c < 16; ++c)
-                    QCOMPARE(qFromLittleEndian<quint32>(ico.constData() + offset + 40 + 4 * c), quint32(standard[c]));
+                    QCOMPARE(le32(ico, offset + 40 + 4 * c), quint32(standard[c]));
             }
 
             QVERIFY(reader.jumpToImage(i));
