@@ -1,5 +1,7 @@
 #include "app/application_identity.h"
 
+#include "ui/stored_picture.h"
+
 #include <QApplication>
 #include <QIcon>
 
@@ -10,7 +12,10 @@ void declareApplicationIdentity(QApplication& application)
     QApplication::setApplicationName(QStringLiteral("Tarvelle"));
     QApplication::setApplicationVersion(QStringLiteral(TARVELLE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(TARVELLE_APP_ID));
-    application.setWindowIcon(QIcon(QStringLiteral(":/tarvelle/tarvelle.ico")));
+    QIcon icon;
+    for (const QString& size : {QStringLiteral("32"), QStringLiteral("16")})
+        icon.addPixmap(QPixmap::fromImage(ui::storedPicture(QStringLiteral(":/tarvelle/raw/tarvelle_%1.argb").arg(size))));
+    application.setWindowIcon(icon);
 }
 
 }  // namespace tarvelle::app

@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev
     clang libclang-rt-14-dev   # the fuzzer
-    qt6-base-dev qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-qpa-plugins libgl-dev libfontconfig-dev
     qt6-translations-l10n   # Qt's own texts in French
     fonts-wine              # the free "MS Sans Serif" that the window is laid out for
     locales

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <vector>
@@ -40,7 +41,7 @@ struct ControlPlacement {
 struct PicturePlacement {
     QString name;
     QRect geometry;
-    QString picture;  // a resource path
+    QString picture;  // the stored picture's resource
 };
 
 struct EntryPlacement {
@@ -63,8 +64,10 @@ struct PanelLayout {
 };
 
 // The pictures on the New and Calculate buttons, the same in every panel.
-inline const QString eraserIcon = QStringLiteral(":/tarvelle/pictures/eraser.ico");
-inline const QString wandIcon = QStringLiteral(":/tarvelle/pictures/wand.ico");
+inline const QStringList eraserIcon{QStringLiteral(":/tarvelle/raw/eraser_32.argb"),
+                                    QStringLiteral(":/tarvelle/raw/eraser_16.argb")};
+inline const QStringList wandIcon{QStringLiteral(":/tarvelle/raw/wand_32.argb"),
+                                  QStringLiteral(":/tarvelle/raw/wand_16.argb")};
 
 // The panels from top to bottom: two-wire, square coax, round coax.
 const std::array<PanelLayout, 3>& panelLayouts();

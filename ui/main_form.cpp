@@ -1,6 +1,7 @@
 #include "ui/main_form.h"
 
 #include "calc/entry_filter.h"
+#include "ui/application_setup.h"
 #include "ui/form_button.h"
 #include "ui/form_layout.h"
 #include "ui/numeric_entry.h"
@@ -23,13 +24,6 @@ namespace {
 
 QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-QFont formFont()
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    return font;
-}
-
 }  // namespace
 
 MainForm::MainForm(QWidget* parent)
@@ -39,7 +33,7 @@ MainForm::MainForm(QWidget* parent)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(caption());
-    setFont(formFont());
+    setFont(ui::formFont());
     setFixedSize(ui::clientSize);
     buildControls();
     setTabCycle();

@@ -1,18 +1,28 @@
 #include "ui/pixel_pictures.h"
 
-#include <QImageReader>
+#include "ui/stored_picture.h"
+
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
 
 namespace tarvelle::ui {
 
-QIcon pixelIcon(const QString& file)
+QIcon pixelIcon(const QStringList& storedImages)
 {
+    qreal densest = 1.0;
+    for (const QScreen* screen : QGuiApplication::screens())
+        densest = std::max(densest, screen->devicePixelRatio());
+    const int maxRatio = std::min(3, int(std::ceil(densest)));
+
     QIcon icon;
-    QImageReader reader(file);
-    for (int i = 0; i < reader.imageCount(); ++i) {
-        reader.jumpToImage(i);
-        const QImage image = reader.read();
-        for (int ratio = 1; ratio <= 3; ++ratio) {
+    for (const QString& stored : storedImages) {
+        const QImage image = storedPicture(stored);
+        icon.addPixmap(QPixmap::fromImage(image));
+        for (int ratio = 2; ratio <= maxRatio; ++ratio) {
             QPixmap pixmap = QPixmap::fromImage(image.scaled(image.size() * ratio, Qt::IgnoreAspectRatio,
                                                              Qt::FastTransformation));
             pixmap.setDevicePixelRatio(ratio);
@@ -22,7 +32,7 @@ QIcon pixelIcon(const QString& file)
     return icon;
 }
 
-PictureView::PictureView(const QString& file, QWidget* parent) : QFrame(parent), picture_(file)
+PictureView::PictureView(const QString& stored, QWidget* parent) : QFrame(parent), picture_(storedPicture(stored))
 {
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setAutoFillBackground(true);
@@ -36,7 +46,7 @@ void PictureView::paintEvent(QPaintEvent* event)
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawPixmap(contentsRect().topLeft(), picture_);
+    painter.drawImage(contentsRect().topLeft(), picture_);
 }
 
 }  // namespace tarvelle::ui

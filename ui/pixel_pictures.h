@@ -2,26 +2,28 @@
 
 #include <QFrame>
 #include <QIcon>
-#include <QPixmap>
+#include <QImage>
 
 namespace tarvelle::ui {
 
 // Pixel art stays sharp on dense screens: it is enlarged by repeating pixels, never
 // smoothed.
 
-// An icon from an icon file, with each image also repeated 2 and 3 times over.
-QIcon pixelIcon(const QString& file);
+// An icon from its stored images, each also repeated 2 or 3 times over where a
+// screen is that dense.
+QIcon pixelIcon(const QStringList& storedImages);
 
-// A picture shown at its own size inside a 2-pixel sunken border on opaque white.
+// A stored picture shown at its own size inside a 2-pixel sunken border on opaque
+// white.
 class PictureView : public QFrame {
 public:
-    PictureView(const QString& file, QWidget* parent);
+    PictureView(const QString& storedPicture, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap picture_;
+    QImage picture_;
 };
 
 }  // namespace tarvelle::ui

@@ -1,4 +1,5 @@
 #include "ui/application_setup.h"
+#include "ui/stored_picture.h"
 
 #include <QApplication>
 #include <QFile>
@@ -209,6 +210,38 @@ private slots:
                     used.insert(image.pixel(x, y));
             QCOMPARE(used.size(), 5);
         }
+    }
+
+    // The window shows the pictures from raw pixels stored at build time: they must
+    // be the drawn pictures exactly.
+    void storedPicturesAreTheDrawnOnes()
+    {
+        const struct {
+            const char* drawn;
+            int index;
+            const char* stored;
+        } pictures[] = {
+            {":/tarvelle/pictures/two_wire.gif", 0, ":/tarvelle/raw/two_wire.argb"},
+            {":/tarvelle/pictures/square_coax.gif", 0, ":/tarvelle/raw/square_coax.argb"},
+            {":/tarvelle/pictures/round_coax.gif", 0, ":/tarvelle/raw/round_coax.argb"},
+            {":/tarvelle/pictures/wand.ico", 0, ":/tarvelle/raw/wand_32.argb"},
+            {":/tarvelle/pictures/wand.ico", 1, ":/tarvelle/raw/wand_16.argb"},
+            {":/tarvelle/pictures/eraser.ico", 0, ":/tarvelle/raw/eraser_32.argb"},
+            {":/tarvelle/pictures/eraser.ico", 1, ":/tarvelle/raw/eraser_16.argb"},
+            {":/tarvelle/tarvelle.ico", 1, ":/tarvelle/raw/tarvelle_32.argb"},
+            {":/tarvelle/tarvelle.ico", 2, ":/tarvelle/raw/tarvelle_16.argb"},
+        };
+        for (const auto& [drawn, index, stored] : pictures) {
+            QImageReader reader(QString::fromUtf8(drawn));
+            if (index > 0)
+                QVERIFY(reader.jumpToImage(index));
+            const QImage expected = reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            const QImage actual = tarvelle::ui::storedPicture(QString::fromUtf8(stored));
+            QVERIFY2(!actual.isNull(), stored);
+            QVERIFY2(actual == expected, stored);
+        }
+        QVERIFY(tarvelle::ui::storedPicture(":/tarvelle/pictures/wand.ico").isNull());
+        QVERIFY(tarvelle::ui::storedPicture(":/tarvelle/raw/missing.argb").isNull());
     }
 
     void icons_data()
