@@ -1,8 +1,9 @@
 #include "ui/application_setup.h"
 
+#include "ui/qt_french.h"
+
 #include <QApplication>
 #include <QFontDatabase>
-#include <QTranslator>
 
 #ifdef TARVELLE_HAS_FONTCONFIG
 #include <fontconfig/fontconfig.h>
@@ -32,10 +33,8 @@ void prepareApplication(QApplication& application)
     QFontDatabase::addApplicationFont(QStringLiteral(":/tarvelle/fonts/ms_sans_serif.ttf"));
     QApplication::setFont(formFont());
 
-    // Qt's own texts (the entries' context menu, the message box's buttons) in French.
-    auto* translator = new QTranslator(&application);
-    if (translator->load(QStringLiteral(":/tarvelle/translations/qtbase_fr.qm")))
-        QApplication::installTranslator(translator);
+    // Qt's own texts (the entries' context menu, the message box's button) in French.
+    QApplication::installTranslator(new QtFrenchTranslator(&application));
 }
 
 }  // namespace tarvelle::ui

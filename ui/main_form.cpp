@@ -112,32 +112,22 @@ void MainForm::buildControls()
 
 QLabel* MainForm::addLabel(const ui::LabelPlacement& placement)
 {
-    QLabel* label = placement.style == ui::LabelStyle::Title ? new ui::TitleLabel(placement.text, this)
-                                                               : new QLabel(placement.text, this);
+    using enum ui::LabelStyle;
+    QLabel* label = placement.style == Title ? new ui::TitleLabel(this) : new QLabel(this);
     label->setObjectName(placement.name);
     label->setGeometry(placement.geometry);
-    label->setTextFormat(Qt::PlainText);
     label->setAutoFillBackground(true);  // opaque, in the dialog's face colour
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    QPalette palette = label->palette();
-    switch (placement.style) {
-    case ui::LabelStyle::Caption:
-        break;
-    case ui::LabelStyle::Title:
-        palette.setColor(QPalette::WindowText, ui::blue);
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        break;
-    case ui::LabelStyle::Symbol:
-        palette.setColor(QPalette::WindowText, ui::red);
-        break;
-    case ui::LabelStyle::Result:
-        palette.setColor(QPalette::WindowText, ui::blue);
+    label->setTextFormat(Qt::PlainText);
+    const bool centred = placement.style == Title || placement.style == Result;
+    label->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    if (placement.style == Result)
         label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        break;
+    if (placement.style != Caption) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, placement.style == Symbol ? ui::red : ui::blue);
+        label->setPalette(palette);
     }
-    label->setPalette(palette);
+    label->setText(placement.text);
     return label;
 }
 

@@ -7,7 +7,7 @@
 
 namespace tarvelle::ui {
 
-TitleLabel::TitleLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
+TitleLabel::TitleLabel(QWidget* parent) : QLabel(parent)
 {
     QFont bold = font();
     bold.setBold(true);

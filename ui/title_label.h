@@ -9,7 +9,7 @@ namespace tarvelle::ui {
 // character twice, one pixel apart, and one pixel wider, as the classic desktops did.
 class TitleLabel : public QLabel {
 public:
-    TitleLabel(const QString& text, QWidget* parent);
+    explicit TitleLabel(QWidget* parent);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }

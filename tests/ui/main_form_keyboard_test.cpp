@@ -106,7 +106,7 @@ private slots:
         QStringList texts;
         for (QAction* action : menu->actions())
             texts << action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
-        for (const char* expected : {"Couper", "Copier", "Coller", "Annuler"})
+        for (const char* expected : {"Annuler", "Rétablir", "Couper", "Copier", "Coller", "Supprimer", "Tout sélectionner"})
             QVERIFY2(texts.contains(QString::fromUtf8(expected)), qPrintable(texts.join(" / ")));
     }
 
