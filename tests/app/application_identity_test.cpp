@@ -1,4 +1,4 @@
-#include "app/application_identity.h"
+#include "qt_test_main.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -18,12 +18,5 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[])
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    tarvelle::app::declareApplicationIdentity(application);
-    ApplicationIdentityTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TARVELLE_QT_TEST_MAIN(ApplicationIdentityTest)
 #include "application_identity_test.moc"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "modal_watchdog.h"
+#include "qt_test_main.h"
 #include "ui/application_setup.h"
 #include "ui/main_form.h"
 
@@ -68,14 +69,3 @@ private slots:
             QFAIL(qPrintable(QStringLiteral("a message box nobody checked: ") + describe(unanswered.first())));
     }
 };
-
-// Runs a test class offscreen with the application prepared as the program does.
-#define TARVELLE_UI_TEST_MAIN(TestClass)                              \
-    int main(int argc, char* argv[])                                  \
-    {                                                                 \
-        qputenv("QT_QPA_PLATFORM", "offscreen");                      \
-        QApplication application(argc, argv);                         \
-        tarvelle::ui::prepareApplication(application);                \
-        TestClass test;                                               \
-        return QTest::qExec(&test, argc, argv);                       \
-    }

@@ -68,5 +68,5 @@ private slots:
     }
 };
 
-TARVELLE_UI_TEST_MAIN(MainFormAccessibilityTest)
+TARVELLE_QT_TEST_MAIN(MainFormAccessibilityTest)
 #include "main_form_accessibility_test.moc"

@@ -198,5 +198,5 @@ private slots:
     }
 };
 
-TARVELLE_UI_TEST_MAIN(MainFormCommandsTest)
+TARVELLE_QT_TEST_MAIN(MainFormCommandsTest)
 #include "main_form_commands_test.moc"

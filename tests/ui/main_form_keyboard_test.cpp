@@ -167,5 +167,5 @@ private slots:
     }
 };
 
-TARVELLE_UI_TEST_MAIN(MainFormKeyboardTest)
+TARVELLE_QT_TEST_MAIN(MainFormKeyboardTest)
 #include "main_form_keyboard_test.moc"

@@ -205,5 +205,5 @@ private slots:
     }
 };
 
-TARVELLE_UI_TEST_MAIN(MainFormLayoutTest)
+TARVELLE_QT_TEST_MAIN(MainFormLayoutTest)
 #include "main_form_layout_test.moc"

@@ -1,4 +1,3 @@
-#include "app/application_identity.h"
 #include "form_fixture.h"
 
 #include <QImageReader>
@@ -96,13 +95,5 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[])
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    tarvelle::app::declareApplicationIdentity(application);
-    tarvelle::ui::prepareApplication(application);
-    MainFormPicturesTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TARVELLE_QT_TEST_MAIN(MainFormPicturesTest)
 #include "main_form_pictures_test.moc"

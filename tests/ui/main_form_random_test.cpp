@@ -291,5 +291,5 @@ private slots:
     }
 };
 
-TARVELLE_UI_TEST_MAIN(MainFormRandomTest)
+TARVELLE_QT_TEST_MAIN(MainFormRandomTest)
 #include "main_form_random_test.moc"

@@ -1,4 +1,4 @@
-#include "ui/application_setup.h"
+#include "qt_test_main.h"
 #include "ui/stored_picture.h"
 
 #include <QApplication>
@@ -309,12 +309,5 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[])
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    tarvelle::ui::prepareApplication(application);
-    PicturesTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TARVELLE_QT_TEST_MAIN(PicturesTest)
 #include "pictures_test.moc"
