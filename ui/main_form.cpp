@@ -68,8 +68,9 @@ void MainForm::buildControls()
         palette.setColor(QPalette::Window, ui::green);
         widget->setPalette(palette);
     }
-    for (const ui::PanelLayout& layout : ui::panelLayouts())
-        addPicture(layout.picture);
+    for (const ui::PanelLayout& layout : ui::panelLayouts()) {
+        describe(addPicture(layout.picture), QStringLiteral("Coupe de %1").arg(layout.line), layout.measures);
+    }
 
     const std::array<void (MainForm::*)(std::int16_t, std::int16_t&), 3> keyHandlers{
         &MainForm::text1_Keypress, &MainForm::text2_Keypress, &MainForm::text3_Keypress};
@@ -89,8 +90,6 @@ void MainForm::buildControls()
                  QStringLiteral("Calcule l'impédance de %1").arg(layout.line));
         describe(panel.result, resultAccessibleName(i, {}),
                  QStringLiteral("Impédance caractéristique de %1, en ohms").arg(layout.line));
-        describe(findChild<QWidget*>(layout.picture.name), QStringLiteral("Coupe de %1").arg(layout.line),
-                 layout.measures);
         connect(panel.newButton, &QPushButton::clicked, this, clickHandlers[2 * i]);
         connect(panel.calculateButton, &QPushButton::clicked, this, clickHandlers[2 * i + 1]);
 
@@ -143,11 +142,12 @@ QPushButton* MainForm::addButton(const ui::ControlPlacement& placement, const QS
     return button;
 }
 
-void MainForm::addPicture(const ui::PicturePlacement& placement)
+QWidget* MainForm::addPicture(const ui::PicturePlacement& placement)
 {
     auto* picture = new ui::PictureView(placement.picture, this);
     picture->setObjectName(placement.name);
     picture->setGeometry(placement.geometry);
+    return picture;
 }
 
 void MainForm::setTabCycle()

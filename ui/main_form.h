@@ -51,7 +51,7 @@ private:
     void buildControls();
     QLabel* addLabel(const tarvelle::ui::LabelPlacement& placement);
     QPushButton* addButton(const tarvelle::ui::ControlPlacement& placement, const QString& toolTip, const QIcon& icon);
-    void addPicture(const tarvelle::ui::PicturePlacement& placement);
+    QWidget* addPicture(const tarvelle::ui::PicturePlacement& placement);
     void setTabCycle();
     static QString resultAccessibleName(std::size_t panel, const QString& result);
     static void describe(QWidget* widget, const QString& name, const QString& description);
