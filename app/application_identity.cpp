@@ -1,9 +1,8 @@
 #include "app/application_identity.h"
 
-#include "ui/stored_picture.h"
+#include "ui/pixel_pictures.h"
 
 #include <QApplication>
-#include <QIcon>
 
 namespace tarvelle::app {
 
@@ -12,10 +11,7 @@ void declareApplicationIdentity(QApplication& application)
     QApplication::setApplicationName(QStringLiteral("Tarvelle"));
     QApplication::setApplicationVersion(QStringLiteral(TARVELLE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(TARVELLE_APP_ID));
-    QIcon icon;
-    for (const QString& size : {QStringLiteral("32"), QStringLiteral("16")})
-        icon.addPixmap(QPixmap::fromImage(ui::storedPicture(QStringLiteral(":/tarvelle/raw/tarvelle_%1.argb").arg(size))));
-    application.setWindowIcon(icon);
+    application.setWindowIcon(ui::pixelIcon(applicationIcon()));
 }
 
 }  // namespace tarvelle::app

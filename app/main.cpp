@@ -4,22 +4,32 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 namespace {
 
-// What the toolkit need not start for this program: it saves nothing, so it takes
-// no part in session management; its entries take only digits and a point, so no
-// input method is loaded (keys still arrive as typed characters).
-void leaveOutWhatIsNotNeeded()
+// Without a display the toolkit would abort with a message about reinstalling; a
+// user is better told what is missing.
+bool displayAvailable()
 {
-    QApplication::setAttribute(Qt::AA_DisableSessionManager);
-    qputenv("QT_IM_MODULE", "none");
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
 }
 
 }  // namespace
 
 int main(int argc, char* argv[])
 {
-    leaveOutWhatIsNotNeeded();
+    if (!displayAvailable()) {
+        std::fputs("tarvelle : aucun affichage graphique n'a été trouvé (ni X11, ni Wayland) ; "
+                   "lancez Tarvelle depuis une session de bureau.\n",
+                   stderr);
+        return 1;
+    }
     QApplication application(argc, argv);
     tarvelle::app::declareApplicationIdentity(application);
     tarvelle::ui::prepareApplication(application);

@@ -7,5 +7,5 @@ cd "$(dirname "$0")/.."
 build_dir=$1
 shift
 scripts/setup-debian.sh
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVELLE_WERROR=ON "$@"
 cmake --build "$build_dir"

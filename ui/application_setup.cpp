@@ -1,40 +1,50 @@
 #include "ui/application_setup.h"
 
-#include "ui/qt_french.h"
-
 #include <QApplication>
 #include <QFontDatabase>
-
-#ifdef TARVELLE_HAS_FONTCONFIG
-#include <fontconfig/fontconfig.h>
-#endif
+#include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QScreen>
+#include <QTranslator>
 
 namespace tarvelle::ui {
 
-QFont formFont()
+QFont formFont(qreal devicePixelRatio)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    if (devicePixelRatio == 1.0) {
+        QFont font(QStringLiteral("MS Sans Serif"));
+        font.setPointSizeF(8.25);
+        return font;
+    }
+    // Wine's Tahoma is broader than the bitmap font; narrowed, its captions take the
+    // room of the 1× layout.
+    QFont font(QStringLiteral("Tahoma"));
     font.setPointSizeF(8.25);
+    font.setStretch(90);
     return font;
+}
+
+void useFormFont(qreal devicePixelRatio)
+{
+    if (QApplication::font() != formFont(devicePixelRatio))
+        QApplication::setFont(formFont(devicePixelRatio));
 }
 
 void prepareApplication(QApplication& application)
 {
-#ifdef TARVELLE_HAS_FONTCONFIG
-    // Every text of the program is set in its own font, so the system's fonts are
-    // not needed: an empty configuration spares start-up the scan of all of them.
-    FcConfig* ownFontsOnly = FcConfigCreate();
-    FcConfigSetCurrent(ownFontsOnly);
-    FcConfigDestroy(ownFontsOnly);  // the current configuration holds its own reference
-#endif
-
-    // The boxes of the window were measured for "MS Sans Serif"; the program carries
-    // a free one with the same metrics so that it looks the same everywhere.
-    QFontDatabase::addApplicationFont(QStringLiteral(":/tarvelle/fonts/ms_sans_serif.ttf"));
-    QApplication::setFont(formFont());
+    // Wine's Tahoma Bold is drawn no heavier than its regular face, so titles use
+    // the regular face emboldened by the toolkit.
+    for (const char* file : {"ms_sans_serif.ttf", "tahoma.ttf"})
+        QFontDatabase::addApplicationFont(QStringLiteral(":/tarvelle/fonts/") + QLatin1String(file));
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    useFormFont(screen ? screen->devicePixelRatio() : 1.0);
 
     // Qt's own texts (the entries' context menu, the message box's button) in French.
-    QApplication::installTranslator(new QtFrenchTranslator(&application));
+    auto* qtTexts = new QTranslator(&application);
+    if (qtTexts->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qtTexts);
 }
 
 }  // namespace tarvelle::ui

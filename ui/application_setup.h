@@ -1,16 +1,23 @@
 #pragma once
 
+#include <QFont>
+
 class QApplication;
-class QFont;
 
 namespace tarvelle::ui {
 
-// The font of every text of the program: "MS Sans Serif", 8.25 points.
-QFont formFont();
+// The font of every text of the program, 8.25 points: "MS Sans Serif", the bitmap
+// font the window was laid out for, on screens of ordinary density; on denser ones
+// Tahoma, an outline face narrowed to the same proportions, so that text is drawn for the
+// screen's resolution instead of as enlarged or spread-apart bitmaps.
+QFont formFont(qreal devicePixelRatio);
 
-// Readies the application for MainForm: registers the window's font, carried in the
-// program's resources, as the font of every text, and installs Qt's French texts.
-// Call once, before the window is built.
+// Makes formFont(devicePixelRatio) the font of every text of the application.
+void useFormFont(qreal devicePixelRatio);
+
+// Readies the application for MainForm: registers the window's fonts, carried in the
+// program's resources, gives the window a light classic look whatever the desktop's
+// theme, and installs Qt's own French texts. Call once, before the window is built.
 void prepareApplication(QApplication& application);
 
 }  // namespace tarvelle::ui

@@ -1,5 +1,7 @@
 #include "ui/form_layout.h"
 
+#include "ui/pictures/diagrams.h"
+
 namespace tarvelle::ui {
 namespace {
 
@@ -30,7 +32,7 @@ PanelLayout twoWirePanel()
           {"Text1(1)", fromTwips(2760, 960, 615, 285), 5, "Distance d'axe entre axe (D), en millimètres"}}},
         {"Command1", fromTwips(3960, 480, 735, 615)},
         {"Command2", fromTwips(3960, 1200, 735, 615)},
-        {"Image1", fromTwips(4800, 480, 2235, 1305), ":/tarvelle/raw/two_wire.argb"},
+        {"Image1", fromTwips(4800, 480, 2235, 1305), twoWireDiagram},
     };
 }
 
@@ -71,7 +73,7 @@ PanelLayout coaxPanel(int index)
         {square ? "Command3" : "Command5", fromTwips(4800, 2520 + down, 735, 615)},
         {square ? "Command4" : "Command6", fromTwips(4800, 3240 + down, 735, 615)},
         {square ? "Image2" : "Image3", fromTwips(5640, 2040 + down, 1440, 2100),
-         square ? ":/tarvelle/raw/square_coax.argb" : ":/tarvelle/raw/round_coax.argb"},
+         square ? squareCoaxDiagram : roundCoaxDiagram},
     };
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "ui/pictures/canvas.h"
+
 #include <QColor>
 #include <QRect>
 #include <QString>
-#include <QStringList>
 
 #include <array>
 #include <vector>
@@ -41,7 +42,7 @@ struct ControlPlacement {
 struct PicturePlacement {
     QString name;
     QRect geometry;
-    QString picture;  // the stored picture's resource
+    Canvas (*draw)();  // draws the diagram
 };
 
 struct EntryPlacement {
@@ -62,12 +63,6 @@ struct PanelLayout {
     ControlPlacement calculateButton;
     PicturePlacement picture;
 };
-
-// The pictures on the New and Calculate buttons, the same in every panel.
-inline const QStringList eraserIcon{QStringLiteral(":/tarvelle/raw/eraser_32.argb"),
-                                    QStringLiteral(":/tarvelle/raw/eraser_16.argb")};
-inline const QStringList wandIcon{QStringLiteral(":/tarvelle/raw/wand_32.argb"),
-                                  QStringLiteral(":/tarvelle/raw/wand_16.argb")};
 
 // The panels from top to bottom: two-wire, square coax, round coax.
 const std::array<PanelLayout, 3>& panelLayouts();

@@ -33,7 +33,6 @@ MainForm::MainForm(QWidget* parent)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(caption());
-    setFont(ui::formFont());
     setFixedSize(ui::clientSize);
     buildControls();
     setTabCycle();
@@ -46,6 +45,15 @@ MainForm::MainForm(QWidget* parent)
 QString MainForm::caption()
 {
     return QStringLiteral("Tarvelle          tarvelle@example.org     https://www.example.org/tarvelle");
+}
+
+bool MainForm::event(QEvent* event)
+{
+    // Moved to a screen of another density, the window's text takes the font drawn
+    // for it.
+    if (event->type() == QEvent::ScreenChangeInternal || event->type() == QEvent::Show)
+        ui::useFormFont(devicePixelRatioF());
+    return QWidget::event(event);
 }
 
 void MainForm::buildControls()
@@ -77,8 +85,8 @@ void MainForm::buildControls()
     const std::array<void (MainForm::*)(), 6> clickHandlers{
         &MainForm::Command1_Click, &MainForm::Command2_Click, &MainForm::Command3_Click,
         &MainForm::Command4_Click, &MainForm::Command5_Click, &MainForm::Command6_Click};
-    const QIcon eraser = ui::pixelIcon(ui::eraserIcon);
-    const QIcon wand = ui::pixelIcon(ui::wandIcon);
+    const QIcon eraser = ui::pixelIcon(eraserIcon());
+    const QIcon wand = ui::pixelIcon(wandIcon());
     for (std::size_t i = 0; i < panels_.size(); ++i) {
         const ui::PanelLayout& layout = ui::panelLayouts()[i];
         PanelControls& panel = panels_[i];
@@ -144,7 +152,7 @@ QPushButton* MainForm::addButton(const ui::ControlPlacement& placement, const QS
 
 QWidget* MainForm::addPicture(const ui::PicturePlacement& placement)
 {
-    auto* picture = new ui::PictureView(placement.picture, this);
+    auto* picture = new ui::PictureView(placement.draw(), this);
     picture->setObjectName(placement.name);
     picture->setGeometry(placement.geometry);
     return picture;

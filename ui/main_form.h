@@ -40,6 +40,9 @@ public:
     void text2_Keypress(std::int16_t Index, std::int16_t& KeyAscii);
     void text3_Keypress(std::int16_t Index, std::int16_t& KeyAscii);
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     struct PanelControls {
         std::array<tarvelle::ui::NumericEntry*, 2> entries{};

@@ -1,13 +1,18 @@
 #include "form_fixture.h"
 
-#include <QImageReader>
+#include "ui/pictures/diagrams.h"
+#include "ui/pixel_pictures.h"
 
 namespace {
 
-// The image of an icon or diagram as the program carries it.
-QImage pictureImage(const QString& resource)
+QImage diagramImage(Canvas (*draw)())
 {
-    return QImageReader(resource).read().convertToFormat(QImage::Format_ARGB32);
+    return tarvelle::ui::pictureImage(draw(), diagram::colourTable()).convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage iconImage(const std::vector<IconImage>& icon)
+{
+    return tarvelle::ui::pictureImage(icon.at(0).canvas, vga::palette).convertToFormat(QImage::Format_ARGB32);
 }
 
 }  // namespace
@@ -46,13 +51,11 @@ private slots:
         const QImage grab = grabWindow();
         const struct {
             const char* control;
-            const char* resource;
-        } pictures[] = {{"Image1", ":/tarvelle/pictures/two_wire.gif"},
-                        {"Image2", ":/tarvelle/pictures/square_coax.gif"},
-                        {"Image3", ":/tarvelle/pictures/round_coax.gif"}};
-        for (const auto& [name, resource] : pictures) {
+            Canvas (*draw)();
+        } pictures[] = {{"Image1", twoWireDiagram}, {"Image2", squareCoaxDiagram}, {"Image3", roundCoaxDiagram}};
+        for (const auto& [name, draw] : pictures) {
             QWidget* image = control(QString::fromUtf8(name));
-            const QImage diagram = pictureImage(QString::fromUtf8(resource));
+            const QImage diagram = diagramImage(draw);
             // The diagram fills the inside of its 2-pixel border exactly.
             QCOMPARE(image->size(), diagram.size() + QSize(4, 4));
             QVERIFY2(shows(grab, diagram, image->pos() + QPoint(2, 2)), name);
@@ -64,8 +67,8 @@ private slots:
 
     void buttonsShowTheirIcons()
     {
-        const QImage eraser = pictureImage(":/tarvelle/pictures/eraser.ico");
-        const QImage wand = pictureImage(":/tarvelle/pictures/wand.ico");
+        const QImage eraser = iconImage(eraserIcon());
+        const QImage wand = iconImage(wandIcon());
         QCOMPARE(eraser.size(), QSize(32, 32));
         for (int pressed = 0; pressed < 2; ++pressed) {
             for (int i = 1; i <= 6; ++i) {

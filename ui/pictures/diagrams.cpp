@@ -1,4 +1,4 @@
-#include "diagrams.h"
+#include "ui/pictures/diagrams.h"
 
 #include <string_view>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas.h"
+#include "ui/pictures/canvas.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "canvas.h"
+#include "ui/pictures/canvas.h"
 
 #include <stdexcept>
 #include <string>

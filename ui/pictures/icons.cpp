@@ -1,4 +1,4 @@
-#include "icons.h"
+#include "ui/pictures/icons.h"
 
 #include <string_view>
 
