@@ -40,11 +40,13 @@ LinePanels::LinePanels(PanelView& view, std::string decimalSeparator)
 
 void LinePanels::newCommand(LinePanel panel)
 {
-    view_.setEntryText(panel, elementSmall, "");
+    // The focus moves before the entries are emptied, so that a screen reader
+    // announces the entry that receives it rather than taking the emptying for the move.
     view_.setEntryEnabled(panel, elementSmall, true);
-    view_.setEntryText(panel, elementLarge, "");
     view_.setEntryEnabled(panel, elementLarge, true);
     view_.focusEntry(panel, elementSmall);
+    view_.setEntryText(panel, elementSmall, "");
+    view_.setEntryText(panel, elementLarge, "");
     view_.setResultText(panel, "");
 }
 

@@ -1,12 +1,21 @@
 #include "ui/application_setup.h"
 
+#include "ui/announcer.h"
+#include "ui/pixel_pictures.h"
+
+#include <QAccessible>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QToolTip>
 #include <QTranslator>
+
+#include <memory>
 
 namespace tarvelle::ui {
 
@@ -31,8 +40,22 @@ void useFormFont(qreal devicePixelRatio)
         QApplication::setFont(formFont(devicePixelRatio));
 }
 
+void useClassicLook()
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    // The light face of the toolkit's own palette, whatever the desktop's: the
+    // window's fixed blue, red and green were chosen to stand on it.
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QPalette light = fusion->standardPalette();
+    QApplication::setPalette(light);
+    QToolTip::setPalette(light);
+}
+
 void prepareApplication(QApplication& application)
 {
+    useClassicLook();
+    QAccessible::installFactory(PictureView::accessibleImage);
+    QAccessible::installFactory(Announcer::accessibleNotification);
     // Wine's Tahoma Bold is drawn no heavier than its regular face, so titles use
     // the regular face emboldened by the toolkit.
     for (const char* file : {"ms_sans_serif.ttf", "tahoma.ttf"})

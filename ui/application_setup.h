@@ -15,6 +15,10 @@ QFont formFont(qreal devicePixelRatio);
 // Makes formFont(devicePixelRatio) the font of every text of the application.
 void useFormFont(qreal devicePixelRatio);
 
+// The classic look of raised buttons and sunken entries, on a light face that no
+// desktop theme changes.
+void useClassicLook();
+
 // Readies the application for MainForm: registers the window's fonts, carried in the
 // program's resources, gives the window a light classic look whatever the desktop's
 // theme, and installs Qt's own French texts. Call once, before the window is built.

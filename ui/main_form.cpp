@@ -1,11 +1,13 @@
 #include "ui/main_form.h"
 
 #include "calc/entry_filter.h"
+#include "ui/announcer.h"
 #include "ui/application_setup.h"
 #include "ui/form_button.h"
 #include "ui/form_layout.h"
 #include "ui/numeric_entry.h"
 #include "ui/pixel_pictures.h"
+#include "ui/result_label.h"
 #include "ui/title_label.h"
 
 #include <QGuiApplication>
@@ -13,6 +15,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -35,6 +38,7 @@ MainForm::MainForm(QWidget* parent)
     setWindowTitle(caption());
     setFixedSize(ui::clientSize);
     buildControls();
+    announcer_ = new ui::Announcer(this);
     setTabCycle();
     panels_[0].newButton->setFocus();
 
@@ -56,6 +60,15 @@ bool MainForm::event(QEvent* event)
     return QWidget::event(event);
 }
 
+void MainForm::paintEvent(QPaintEvent*)
+{
+    // The green lines between the panels are drawn on the window itself: decoration
+    // that a screen reader has no need to visit.
+    QPainter painter(this);
+    for (const ui::LinePlacement& line : ui::separatorLines())
+        painter.fillRect(line.geometry, ui::green);
+}
+
 void MainForm::buildControls()
 {
     // Created bottom to top: labels, then lines and pictures, then buttons and entries.
@@ -66,15 +79,6 @@ void MainForm::buildControls()
             if (placement.name == layout.resultLabel)
                 panels_[i].result = label;
         }
-    }
-    for (const ui::LinePlacement& line : ui::separatorLines()) {
-        auto* widget = new QWidget(this);
-        widget->setObjectName(line.name);
-        widget->setGeometry(line.geometry);
-        widget->setAutoFillBackground(true);
-        QPalette palette = widget->palette();
-        palette.setColor(QPalette::Window, ui::green);
-        widget->setPalette(palette);
     }
     for (const ui::PanelLayout& layout : ui::panelLayouts()) {
         describe(addPicture(layout.picture), QStringLiteral("Coupe de %1").arg(layout.line), layout.measures);
@@ -120,7 +124,9 @@ void MainForm::buildControls()
 QLabel* MainForm::addLabel(const ui::LabelPlacement& placement)
 {
     using enum ui::LabelStyle;
-    QLabel* label = placement.style == Title ? new ui::TitleLabel(this) : new QLabel(this);
+    QLabel* label = placement.style == Title    ? new ui::TitleLabel(this)
+                    : placement.style == Result ? new ui::ResultLabel(this)
+                                                : new QLabel(this);
     label->setObjectName(placement.name);
     label->setGeometry(placement.geometry);
     label->setAutoFillBackground(true);  // opaque, in the dialog's face colour
@@ -218,8 +224,9 @@ void MainForm::setResultText(LinePanel panel, std::string_view text)
 {
     const auto index = static_cast<std::size_t>(panel);
     panels_.at(index).result->setText(fromUtf8(text));
-    // Screen readers announce the new name, with its unit.
     panels_.at(index).result->setAccessibleName(resultAccessibleName(index, fromUtf8(text)));
+    if (!text.empty())
+        announcer_->announce(QStringLiteral("%1 ohms").arg(fromUtf8(text)));
 }
 
 QString MainForm::resultAccessibleName(std::size_t panel, const QString& result)
@@ -240,5 +247,7 @@ void MainForm::showErrorMessage(std::string_view title, std::string_view text)
 {
     QMessageBox box(QMessageBox::Critical, fromUtf8(title), fromUtf8(text), QMessageBox::Ok, this);
     box.setDefaultButton(QMessageBox::Ok);
+    if (auto* icon = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
+        icon->setAccessibleName(fromUtf8(title));
     box.exec();
 }

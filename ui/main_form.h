@@ -14,6 +14,7 @@ class QPushButton;
 class QIcon;
 
 namespace tarvelle::ui {
+class Announcer;
 class NumericEntry;
 struct ControlPlacement;
 struct LabelPlacement;
@@ -42,6 +43,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     struct PanelControls {
@@ -69,5 +71,6 @@ private:
     tarvelle::ui::NumericEntry* entry(tarvelle::LinePanel panel, int element) const;
 
     std::array<PanelControls, 3> panels_;
+    tarvelle::ui::Announcer* announcer_ = nullptr;  // speaks each new result
     tarvelle::LinePanels commands_;
 };

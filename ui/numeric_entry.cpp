@@ -42,6 +42,14 @@ bool NumericEntry::accepts(QChar character) const
     return KeyAscii != 0 && KeyAscii == typed;
 }
 
+void NumericEntry::changeEvent(QEvent* event)
+{
+    // A locked entry is read-only too, so that screen readers do not call it editable.
+    if (event->type() == QEvent::EnabledChange)
+        setReadOnly(!isEnabled());
+    QLineEdit::changeEvent(event);
+}
+
 void NumericEntry::keyPressEvent(QKeyEvent* event)
 {
     if (isCharacterEvent(event)) {

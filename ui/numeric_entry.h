@@ -19,6 +19,7 @@ public:
     NumericEntry(QWidget* parent, KeyHandler keyHandler);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
 

@@ -2,6 +2,7 @@
 
 #include "ui/pictures/diagrams.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 
 #include <cmath>
@@ -43,6 +44,12 @@ QIcon pixelIcon(const std::vector<IconImage>& images)
             icon.addPixmap(QPixmap::fromImage(pictureForRatio(picture, ratio)));
     }
     return icon;
+}
+
+QAccessibleInterface* PictureView::accessibleImage(const QString&, QObject* object)
+{
+    auto* view = dynamic_cast<PictureView*>(object);
+    return view ? new QAccessibleWidget(view, QAccessible::Graphic) : nullptr;
 }
 
 PictureView::PictureView(const Canvas& diagram, QWidget* parent)

@@ -120,8 +120,9 @@ TEST(NewCommand, UnlocksAndEmptiesButKeepsTheStore)
 
     panels.newCommand(P::SquareCoax);
 
-    EXPECT_EQ(view.log, (std::vector<std::string>{"panel1 text0=", "panel1 enable0", "panel1 text1=",
-                                                  "panel1 enable1", "panel1 focus0", "panel1 result="}));
+    // The focus moves first, so that a screen reader announces the entry.
+    EXPECT_EQ(view.log, (std::vector<std::string>{"panel1 enable0", "panel1 enable1", "panel1 focus0",
+                                                  "panel1 text0=", "panel1 text1=", "panel1 result="}));
     EXPECT_EQ(view.focus, (FakePanelView::Focus{P::SquareCoax, 0}));
     EXPECT_EQ(view.at(P::SquareCoax).result, "");
     ASSERT_TRUE(panels.storedResult(P::SquareCoax));
