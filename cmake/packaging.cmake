@@ -1,24 +1,48 @@
-# `cpack -G DEB` in the build folder makes the Debian package of Tarvelle, its
+# The licence, the Debian changelog and the manual page, installed with the program;
+# `scripts/package-debian.sh` builds the Debian package from them with cpack, its
 # dependencies on the Qt runtime computed from the program by dpkg-shlibdeps.
+set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/tarvelle)
+install(FILES ${PROJECT_SOURCE_DIR}/app/debian/copyright DESTINATION ${doc_dir})
+find_program(TARVELLE_GZIP gzip)
+if(TARVELLE_GZIP)
+    # Compressed as Debian wants them: at the highest level, with no name or time stamp.
+    set(compressed "")
+    foreach(file app/debian/changelog app/tarvelle.1)
+        get_filename_component(name ${file} NAME)
+        add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/${name}.gz
+            COMMAND ${TARVELLE_GZIP} -9n -c ${PROJECT_SOURCE_DIR}/${file} > ${PROJECT_BINARY_DIR}/${name}.gz
+            DEPENDS ${PROJECT_SOURCE_DIR}/${file})
+        list(APPEND compressed ${PROJECT_BINARY_DIR}/${name}.gz)
+    endforeach()
+    add_custom_target(tarvelle_compressed_docs ALL DEPENDS ${compressed})
+    install(FILES ${PROJECT_BINARY_DIR}/changelog.gz DESTINATION ${doc_dir})
+    install(FILES ${PROJECT_BINARY_DIR}/tarvelle.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
+
 set(CPACK_PACKAGE_NAME tarvelle)
 set(CPACK_PACKAGE_VENDOR "Tarvelle")
-set(CPACK_PACKAGE_CONTACT "Tarvelle <tarvelle@example.org>")
+set(CPACK_PACKAGE_CONTACT "Tarvelle developers <tarvelle@example.org>")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Impédance caractéristique des lignes bifilaires et coaxiales")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "characteristic impedance of two-wire and coaxial lines")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_GENERATOR DEB)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# What the program loads besides the libraries it links: Qt's X11 platform plugin
+# and its French translation; natively on Wayland with Qt's Wayland plugin.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.example.org/tarvelle")
 # CPack writes the summary as the synopsis and this as the extended description.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-"Tarvelle donne aux radioamateurs et aux techniciens en radiofréquence
-l'impédance caractéristique d'une ligne bifilaire, d'une ligne coaxiale
-carrée et d'une ligne coaxiale ronde à partir de deux dimensions en
-millimètres. Chaque panneau montre une coupe de la ligne sur laquelle
-les lettres d et D désignent ce que mesurent ses deux entrées.")
+"Tarvelle gives radio amateurs and RF engineers the characteristic
+impedance of a two-wire line, a square coaxial line and a round coaxial
+line from two dimensions in millimetres. Each panel shows a cross-section
+of the line on which the letters d and D mark what its two entries
+measure. The program's window is in French.")
 
 include(CPack)

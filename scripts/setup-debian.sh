@@ -7,9 +7,13 @@ packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev
     clang libclang-rt-14-dev   # the fuzzer
-    qt6-base-dev qt6-qpa-plugins libgl-dev libfontconfig-dev
+    qt6-base-dev qt6-qpa-plugins libgl-dev
+    qt6-wayland             # native on Wayland
     qt6-translations-l10n   # Qt's own texts in French
-    fonts-wine              # the free "MS Sans Serif" that the window is laid out for
+    fonts-wine              # the free "MS Sans Serif" that the window is laid out for, and Tahoma
+    fonts-dejavu-core       # glyphs beyond the program's fonts, for the tests
+    weston dbus-daemon at-spi2-core python3-pyatspi   # the start-up test, on Wayland, driven through AT-SPI
+    lintian man-db                      # checking the Debian package and its manual page
     locales
     desktop-file-utils appstream file   # validating the desktop entry and the AppStream record
     dpkg-dev                            # the Debian package's dependencies

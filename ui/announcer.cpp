@@ -1,7 +1,5 @@
 #include "ui/announcer.h"
 
-#include <QAccessibleWidget>
-
 namespace tarvelle::ui {
 
 Announcer::Announcer(QWidget* parent) : QWidget(parent)
@@ -17,12 +15,6 @@ void Announcer::announce(const QString& text)
     hide();
     setAccessibleName(text);
     show();  // a notification that shows is spoken
-}
-
-QAccessibleInterface* Announcer::accessibleNotification(const QString&, QObject* object)
-{
-    auto* announcer = dynamic_cast<Announcer*>(object);
-    return announcer ? new QAccessibleWidget(announcer, QAccessible::Notification) : nullptr;
 }
 
 }  // namespace tarvelle::ui

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QAccessible>
 #include <QWidget>
 
 namespace tarvelle::ui {
@@ -12,9 +11,6 @@ public:
     explicit Announcer(QWidget* parent);
 
     void announce(const QString& text);
-
-    // Gives announcers their notification role: install with QAccessible::installFactory.
-    static QAccessibleInterface* accessibleNotification(const QString& className, QObject* object);
 };
 
 }  // namespace tarvelle::ui

@@ -1,7 +1,6 @@
 #include "ui/application_setup.h"
 
-#include "ui/announcer.h"
-#include "ui/pixel_pictures.h"
+#include "ui/accessible_roles.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -54,8 +53,7 @@ void useClassicLook()
 void prepareApplication(QApplication& application)
 {
     useClassicLook();
-    QAccessible::installFactory(PictureView::accessibleImage);
-    QAccessible::installFactory(Announcer::accessibleNotification);
+    QAccessible::installFactory(accessibleRole);
     // Wine's Tahoma Bold is drawn no heavier than its regular face, so titles use
     // the regular face emboldened by the toolkit.
     for (const char* file : {"ms_sans_serif.ttf", "tahoma.ttf"})

@@ -2,7 +2,6 @@
 
 #include "ui/pictures/diagrams.h"
 
-#include <QAccessibleWidget>
 #include <QPainter>
 
 #include <cmath>
@@ -44,12 +43,6 @@ QIcon pixelIcon(const std::vector<IconImage>& images)
             icon.addPixmap(QPixmap::fromImage(pictureForRatio(picture, ratio)));
     }
     return icon;
-}
-
-QAccessibleInterface* PictureView::accessibleImage(const QString&, QObject* object)
-{
-    auto* view = dynamic_cast<PictureView*>(object);
-    return view ? new QAccessibleWidget(view, QAccessible::Graphic) : nullptr;
 }
 
 PictureView::PictureView(const Canvas& diagram, QWidget* parent)

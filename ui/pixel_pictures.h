@@ -3,7 +3,6 @@
 #include "ui/pictures/canvas.h"
 #include "ui/pictures/icons.h"
 
-#include <QAccessible>
 #include <QFrame>
 #include <QIcon>
 #include <QImage>
@@ -30,10 +29,6 @@ QIcon pixelIcon(const std::vector<IconImage>& images);
 class PictureView : public QFrame {
 public:
     PictureView(const Canvas& diagram, QWidget* parent);
-
-    // Tells screen readers that a diagram is an image: install with
-    // QAccessible::installFactory.
-    static QAccessibleInterface* accessibleImage(const QString& className, QObject* object);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

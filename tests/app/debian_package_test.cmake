@@ -1,12 +1,14 @@
-# Builds the Debian package and checks its control fields and contents, and that
-# apt would install it here.
-#   cmake -DBUILD=... -DWORK=... -P debian_package_test.cmake
-file(REMOVE_RECURSE ${WORK})
-execute_process(COMMAND cpack -G DEB --config ${BUILD}/CPackConfig.cmake -B ${WORK}
+# Builds the Debian package as scripts/package-debian.sh does, checks its control
+# fields and contents, has lintian check it (no error, no warning, the hardening
+# flags all there), and checks that apt would install it here.
+#   cmake -DSOURCE=... -DWORK=... -P debian_package_test.cmake   (WORK/build is kept between runs)
+file(GLOB old ${WORK}/*.deb)
+file(REMOVE ${old})
+execute_process(COMMAND ${SOURCE}/scripts/package-debian.sh ${WORK}/build ${WORK}
                 OUTPUT_VARIABLE said ERROR_VARIABLE said RESULT_VARIABLE failed)
 file(GLOB package ${WORK}/tarvelle_1.00*.deb)
 if(failed OR NOT package)
-    message(FATAL_ERROR "cpack made no package: ${said}")
+    message(FATAL_ERROR "no package was made: ${said}")
 endif()
 
 function(field name expected)
@@ -17,23 +19,33 @@ function(field name expected)
 endfunction()
 field(Package "^tarvelle$")
 field(Version "^1\\.00$")
-field(Architecture "^amd64$|^arm64$")
-field(Section "^science$")
-field(Description "^Impédance caractéristique des lignes bifilaires et coaxiales\n .*radioamateurs")
-foreach(library libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc\\+\\+6)
-    field(Depends "(^|, )${library}( |,|$)")
+field(Description "^characteristic impedance of two-wire and coaxial lines\n .*window is in French")
+foreach(dependency libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins qt6-translations-l10n)
+    field(Depends "(^|, )${dependency}( |,|$)")
 endforeach()
+field(Recommends "qt6-wayland")
 
 execute_process(COMMAND dpkg-deb -c ${package} OUTPUT_VARIABLE contents)
-foreach(file ./usr/bin/tarvelle ./usr/share/applications/org.example.tarvelle.desktop
-             ./usr/share/metainfo/org.example.tarvelle.metainfo.xml
-             ./usr/share/icons/hicolor/16x16/apps/org.example.tarvelle.png
-             ./usr/share/icons/hicolor/32x32/apps/org.example.tarvelle.png)
+set(id org.example.tarvelle)
+set(expected ./usr/bin/tarvelle ./usr/share/applications/${id}.desktop ./usr/share/metainfo/${id}.metainfo.xml
+             ./usr/share/doc/tarvelle/copyright ./usr/share/doc/tarvelle/changelog.gz
+             ./usr/share/man/man1/tarvelle.1.gz)
+foreach(size 16 24 32 48 64 128 256)
+    list(APPEND expected ./usr/share/icons/hicolor/${size}x${size}/apps/${id}.png)
+endforeach()
+foreach(file ${expected})
     string(FIND "${contents}" " ${file}\n" at)
     if(at EQUAL -1)
         message(SEND_ERROR "the package lacks ${file}")
     endif()
 endforeach()
+
+execute_process(COMMAND lintian --info --pedantic --fail-on error,warning ${package}
+                OUTPUT_VARIABLE said ERROR_VARIABLE ignored RESULT_VARIABLE failed)
+if(failed OR said MATCHES "hardening-")
+    message(SEND_ERROR "lintian: ${said}")
+endif()
+message(STATUS "lintian: ${said}")
 
 execute_process(COMMAND apt-get install --simulate --no-install-recommends ${package}
                 OUTPUT_VARIABLE said ERROR_VARIABLE said RESULT_VARIABLE failed)
