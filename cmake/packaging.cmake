@@ -32,9 +32,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# What the program loads besides the libraries it links: Qt's X11 platform plugin
-# and its French translation; natively on Wayland with Qt's Wayland plugin.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
+# What the program loads besides the libraries it links: Qt's X11 platform plugin,
+# its French translation and the outline font for dense screens; natively on
+# Wayland with Qt's Wayland plugin.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.example.org/tarvelle")
 # CPack writes the summary as the synopsis and this as the extended description.

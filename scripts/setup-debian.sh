@@ -10,8 +10,8 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libgl-dev
     qt6-wayland             # native on Wayland
     qt6-translations-l10n   # Qt's own texts in French
-    fonts-wine              # the free "MS Sans Serif" that the window is laid out for, and Tahoma
-    fonts-dejavu-core       # glyphs beyond the program's fonts, for the tests
+    fonts-wine              # the free "MS Sans Serif" that the window is laid out for
+    fonts-dejavu-core       # the outline face for dense screens
     weston dbus-daemon at-spi2-core python3-pyatspi   # the start-up test, on Wayland, driven through AT-SPI
     lintian man-db                      # checking the Debian package and its manual page
     locales

@@ -25,11 +25,11 @@ QFont formFont(qreal devicePixelRatio)
         font.setPointSizeF(8.25);
         return font;
     }
-    // Wine's Tahoma is broader than the bitmap font; narrowed, its captions take the
-    // room of the 1× layout.
-    QFont font(QStringLiteral("Tahoma"));
+    // DejaVu Sans, the outline face that Wine's Tahoma was made from, is broader than
+    // the bitmap font; narrowed, its captions take the room of the 1× layout.
+    QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSizeF(8.25);
-    font.setStretch(90);
+    font.setStretch(85);
     return font;
 }
 
@@ -54,10 +54,7 @@ void prepareApplication(QApplication& application)
 {
     useClassicLook();
     QAccessible::installFactory(accessibleRole);
-    // Wine's Tahoma Bold is drawn no heavier than its regular face, so titles use
-    // the regular face emboldened by the toolkit.
-    for (const char* file : {"ms_sans_serif.ttf", "tahoma.ttf"})
-        QFontDatabase::addApplicationFont(QStringLiteral(":/tarvelle/fonts/") + QLatin1String(file));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/tarvelle/fonts/ms_sans_serif.ttf"));
     const QScreen* screen = QGuiApplication::primaryScreen();
     useFormFont(screen ? screen->devicePixelRatio() : 1.0);
 

@@ -8,8 +8,9 @@ namespace tarvelle::ui {
 
 // The font of every text of the program, 8.25 points: "MS Sans Serif", the bitmap
 // font the window was laid out for, on screens of ordinary density; on denser ones
-// Tahoma, an outline face narrowed to the same proportions, so that text is drawn for the
-// screen's resolution instead of as enlarged or spread-apart bitmaps.
+// the system's DejaVu Sans, an outline face narrowed to the same proportions, so that
+// text is drawn for the screen's resolution instead of as enlarged or spread-apart
+// bitmaps.
 QFont formFont(qreal devicePixelRatio);
 
 // Makes formFont(devicePixelRatio) the font of every text of the application.

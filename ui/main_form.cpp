@@ -10,6 +10,7 @@
 #include "ui/result_label.h"
 #include "ui/title_label.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -55,9 +56,30 @@ bool MainForm::event(QEvent* event)
 {
     // Moved to a screen of another density, the window's text takes the font drawn
     // for it.
-    if (event->type() == QEvent::ScreenChangeInternal || event->type() == QEvent::Show)
+    if (event->type() == QEvent::ScreenChangeInternal || event->type() == QEvent::Show) {
         ui::useFormFont(devicePixelRatioF());
+        fitCaptions();
+    }
     return QWidget::event(event);
+}
+
+void MainForm::fitCaptions()
+{
+    // The outline face of dense screens is a little broader than the bitmap font the
+    // boxes were measured for: a caption that would not fit its box is narrowed.
+    const QFont base = QApplication::font();
+    if (fittedFont_ == base)
+        return;
+    fittedFont_ = base;
+    for (QLabel* label : findChildren<QLabel*>()) {
+        QFont font = base;
+        font.setBold(label->font().bold());
+        label->setFont(font);
+        while (font.stretch() > 50 && label->sizeHint().width() > label->width()) {
+            font.setStretch(font.stretch() * label->width() / label->sizeHint().width() - 1);
+            label->setFont(font);
+        }
+    }
 }
 
 void MainForm::paintEvent(QPaintEvent*)

@@ -3,9 +3,11 @@
 #include "calc/line_panels.h"
 #include "calc/panel_view.h"
 
+#include <QFont>
 #include <QWidget>
 
 #include <array>
+#include <optional>
 #include <cstdint>
 
 class QLabel;
@@ -54,6 +56,7 @@ private:
     };
 
     void buildControls();
+    void fitCaptions();
     QLabel* addLabel(const tarvelle::ui::LabelPlacement& placement);
     QPushButton* addButton(const tarvelle::ui::ControlPlacement& placement, const QString& toolTip, const QIcon& icon);
     QWidget* addPicture(const tarvelle::ui::PicturePlacement& placement);
@@ -72,5 +75,6 @@ private:
 
     std::array<PanelControls, 3> panels_;
     tarvelle::ui::Announcer* announcer_ = nullptr;  // speaks each new result
+    std::optional<QFont> fittedFont_;  // the application font that the captions were last fitted to
     tarvelle::LinePanels commands_;
 };

@@ -1,0 +1,261 @@
+#include "form_fixture.h"
+#include "ui/pictures/diagrams.h"
+#include "ui/pixel_pictures.h"
+
+#include <QGlyphRun>
+#include <QLocale>
+#include <QPainter>
+#include <QScreen>
+#include <QTextLayout>
+
+#include <set>
+
+// What a person sees of the window, read back from grabs. Run at device pixel
+// ratios 1, 1.5 and 2.
+namespace {
+
+QImage grabbed(QWidget* widget) { return widget->grab().toImage().convertToFormat(QImage::Format_ARGB32); }
+
+// How much darker than its background a text is drawn, summed over device pixels,
+// and where its ink lies, in device pixels.
+struct TextInk {
+    double amount = 0;
+    QRect box;
+};
+
+TextInk inkOf(const QImage& image, const QRect& within)
+{
+    const int background = qGray(image.pixel(within.topLeft()));
+    TextInk ink;
+    for (int y = within.top(); y <= within.bottom(); ++y) {
+        for (int x = within.left(); x <= within.right(); ++x) {
+            const int darker = background - qGray(image.pixel(x, y));
+            if (darker > 24) {
+                ink.amount += darker / 255.0;
+                ink.box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return ink;
+}
+
+// A label's text as the 1× window draws it, in the bitmap font.
+QImage atOrdinaryDensity(const QLabel* label, bool bold)
+{
+    QImage image(label->size(), QImage::Format_ARGB32);
+    image.fill(label->palette().color(QPalette::Window));
+    QPainter painter(&image);
+    QFont font = tarvelle::ui::formFont(1.0);
+    font.setBold(bold);
+    painter.setFont(font);
+    painter.setPen(label->palette().color(QPalette::WindowText));
+    painter.drawText(label->contentsRect(), int(label->alignment()), label->text());
+    return image;
+}
+
+double contrast(const QColor& a, const QColor& b)
+{
+    auto luminance = [](const QColor& c) {
+        auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+}  // namespace
+
+class MainFormLookTest : public FormFixture {
+    Q_OBJECT
+
+    qreal ratio() const { return form->devicePixelRatioF(); }
+    QRect device(const QRect& logical) const
+    {
+        return {qRound(logical.x() * ratio()), qRound(logical.y() * ratio()), qRound(logical.width() * ratio()),
+                qRound(logical.height() * ratio())};
+    }
+    // Whether `picture` shows at logical `at`, each pixel a sharp block at whole ratios.
+    bool shows(const QImage& grab, const QImage& picture, QPoint at) const
+    {
+        const int s = qRound(ratio());
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                if (qAlpha(picture.pixel(x, y)) == 255)
+                    for (int dy = 0; dy < s; ++dy)
+                        for (int dx = 0; dx < s; ++dx)
+                            if (grab.pixel(s * (at.x() + x) + dx, s * (at.y() + y) + dy) != picture.pixel(x, y))
+                                return false;
+        return true;
+    }
+
+private slots:
+    void window()
+    {
+        QVERIFY(form->windowTitle().contains(QRegularExpression(QStringLiteral("^Tarvelle {10}\\S+ {5}\\S+$"))));
+        QCOMPARE(form->size(), QSize(478, 444));
+        QCOMPARE(form->minimumSize(), form->maximumSize());
+        QVERIFY(form->windowFlags() & Qt::WindowCloseButtonHint);
+        QVERIFY(!(form->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QVERIFY((form->geometry().center() - form->screen()->availableGeometry().center()).manhattanLength() <= 2);
+        // The round-coax panel is the square-coax panel moved down 160 pixels.
+        const char* pairs[][2] = {{"Label2", "Label1"},     {"Label15(0)", "Label15(1)"}, {"Label19(0)", "Label19(1)"},
+                                  {"Text2(0)", "Text3(0)"}, {"Text2(1)", "Text3(1)"},     {"Label24", "Label26"},
+                                  {"Command3", "Command5"}, {"Command4", "Command6"},     {"Image2", "Image3"}};
+        for (const auto& [square, round] : pairs)
+            QCOMPARE(control(round)->geometry(), control(square)->geometry().translated(0, 160));
+    }
+
+    // Text is drawn for the screen's density, never clipped: at 1× exactly as the
+    // bitmap font draws it; elsewhere with as much more ink as the area grows.
+    void textIsDrawnForTheScreen()
+    {
+        for (QLabel* l : form->findChildren<QLabel*>()) {
+            if (l->text().isEmpty())
+                continue;
+            QVERIFY2(l->sizeHint().width() <= l->width() && l->sizeHint().height() <= l->height(),
+                     qPrintable(QStringLiteral("%1 needs %2×%3 in %4×%5").arg(l->objectName()).arg(l->sizeHint().width())
+                                    .arg(l->sizeHint().height()).arg(l->width()).arg(l->height())));
+            const bool bold = l->font().bold();
+            const TextInk reference = inkOf(atOrdinaryDensity(l, bold), l->rect());
+            const TextInk shown = inkOf(grabbed(l), device(l->rect()));
+            const QString what = l->objectName() + QStringLiteral(" at ") + QString::number(ratio());
+            if (ratio() == 1.0) {
+                if (!bold) {  // titles are overstruck, as the bitmap font has no bold face
+                    QCOMPARE(shown.box, reference.box);
+                    QVERIFY2(qAbs(shown.amount - reference.amount) < 0.5, qPrintable(what));
+                }
+            } else {
+                const double growth = shown.amount / (reference.amount * ratio() * ratio());
+                QVERIFY2(growth > 0.55 && growth < 1.6, qPrintable(what + QStringLiteral(": ink ×%1").arg(growth)));
+                const double widening = shown.box.width() / (reference.box.width() * ratio());
+                QVERIFY2(reference.box.width() < 10 || (widening > 0.8 && widening < 1.15),
+                         qPrintable(what + QStringLiteral(": width ×%1").arg(widening)));
+            }
+        }
+        for (QLineEdit* e : form->findChildren<QLineEdit*>())
+            QVERIFY(e->fontMetrics().horizontalAdvance(QString(e->maxLength(), QLatin1Char('8'))) <= e->width() - 8);
+    }
+
+    void titlesAreBoldAndCentredCaptionsFlushLeft()
+    {
+        for (const char* name : {"Label3", "Label2", "Label1"}) {
+            QLabel* title = label(name);
+            QVERIFY(title->font().bold());
+            QImage regular(title->size() * ratio(), QImage::Format_ARGB32);
+            regular.setDevicePixelRatio(ratio());
+            regular.fill(title->palette().color(QPalette::Window));
+            QFont font = title->font();
+            font.setBold(false);
+            QPainter painter(&regular);
+            painter.setFont(font);
+            painter.drawText(title->contentsRect(), Qt::AlignHCenter | Qt::AlignTop, title->text());
+            painter.end();
+            const TextInk shown = inkOf(grabbed(title), device(title->rect()));
+            const double heavier = shown.amount / inkOf(regular, device(title->rect())).amount;
+            QVERIFY2(heavier > 1.1, qPrintable(QStringLiteral("%1: ink ×%2").arg(name).arg(heavier)));
+            const int left = shown.box.left(), right = device(title->rect()).right() - shown.box.right();
+            QVERIFY2(qAbs(left - right) <= 3 * ratio(), name);
+        }
+        const TextInk caption = inkOf(grabbed(label("Label4")), device(label("Label4")->rect()));
+        QVERIFY(caption.box.left() <= 1 * ratio());
+    }
+
+    // The result sits whole inside its sunken border, the comma's tail included.
+    void resultsInsideTheirBorder()
+    {
+        QLabel* result = label("Label11");
+        const QImage empty = grabbed(result);
+        // The border's upper edge is darker than the face: sunken.
+        QVERIFY(empty.pixelColor(0, 0).lightness() < result->palette().color(QPalette::Window).lightness());
+        result->setText(QStringLiteral("-2124,9"));
+        const QImage shown = grabbed(result);
+        QRect changed;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                if (shown.pixel(x, y) != empty.pixel(x, y))
+                    changed |= QRect(x, y, 1, 1);
+        QVERIFY(!changed.isEmpty());
+        QVERIFY2(device(result->contentsRect()).contains(changed),
+                 qPrintable(QStringLiteral("text at (%1, %2) %3×%4").arg(changed.x()).arg(changed.y())
+                                .arg(changed.width()).arg(changed.height())));
+    }
+
+    void focusFrameAtStart()
+    {
+        const QImage focused = grabbed(button("Command1"));
+        button("Command2")->setFocus();
+        QVERIFY(grabbed(button("Command1")) != focused);
+    }
+
+    void linesAndPictures()
+    {
+        const QImage grab = grabbed(form.get());
+        for (int y : {128, 288})
+            for (int x : {0, 477})
+                QCOMPARE(grab.pixelColor(device(QRect(x, y, 1, 1)).center()), QColor(0, 255, 0));
+        const struct {
+            const char* name;
+            QImage picture;
+        } pictures[] = {{"Image1", tarvelle::ui::pictureImage(twoWireDiagram(), diagram::colourTable())},
+                        {"Image2", tarvelle::ui::pictureImage(squareCoaxDiagram(), diagram::colourTable())},
+                        {"Image3", tarvelle::ui::pictureImage(roundCoaxDiagram(), diagram::colourTable())},
+                        {"Command1", tarvelle::ui::pictureImage(eraserIcon()[0].canvas, vga::palette)},
+                        {"Command2", tarvelle::ui::pictureImage(wandIcon()[0].canvas, vga::palette)}};
+        for (const auto& [name, image] : pictures) {
+            const QImage picture = image.convertToFormat(QImage::Format_ARGB32);
+            QWidget* shown = control(name);
+            const bool diagram = picture.width() > 32;
+            if (diagram)  // fills the inside of its 2-pixel border exactly
+                QCOMPARE(shown->size(), picture.size() + QSize(4, 4));
+            const QPoint at = diagram ? shown->pos() + QPoint(2, 2) : shown->geometry().center() - QPoint(15, 15);
+            if (ratio() == qRound(ratio())) {
+                bool found = false;  // a style may shift an icon by a pixel
+                for (int d = 0; d < 9 && !found; ++d)
+                    found = shows(grab, picture, at + QPoint(d % 3 - 1, d / 3 - 1) * (diagram ? 0 : 1));
+                QVERIFY2(found, name);
+            }
+        }
+    }
+
+    // A dark desktop palette leaves the window's light face and its contrasts.
+    void readableUnderADarkTheme()
+    {
+        QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x2a, 0x2a, 0x2a));
+        dark.setColor(QPalette::WindowText, Qt::white);
+        dark.setColor(QPalette::Text, Qt::white);
+        QApplication::setPalette(dark);
+        tarvelle::ui::useClassicLook();
+        MainForm themed;
+        for (QLabel* l : themed.findChildren<QLabel*>()) {
+            // The red "(d)" and "(D)" keep the contrast they have on the light face.
+            const bool symbol = l->text().startsWith(QLatin1Char('('));
+            QVERIFY2(contrast(l->palette().color(QPalette::WindowText), l->palette().color(QPalette::Window)) >=
+                         (symbol ? 3.4 : 4.5),
+                     qPrintable(l->objectName()));
+        }
+        for (QLineEdit* e : themed.findChildren<QLineEdit*>())
+            QVERIFY(contrast(e->palette().color(QPalette::Text), e->palette().color(QPalette::Base)) >= 4.5);
+        QMessageBox box(QMessageBox::Critical, "Erreur !", "Texte", QMessageBox::Ok, &themed);
+        QVERIFY(contrast(box.palette().color(QPalette::WindowText), box.palette().color(QPalette::Window)) >= 4.5);
+    }
+
+    // Every decimal separator that a locale may give the result has a glyph.
+    void everySeparatorHasAGlyph()
+    {
+        std::set<QString> texts{QStringLiteral("é Ω ж ٣")};  // pasted letters of other scripts
+        for (const QLocale& locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory))
+            texts.insert(QStringLiteral("468%19").arg(locale.decimalPoint()));
+        for (const QString& text : texts) {
+            QTextLayout layout(text, label("Label11")->font());
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            for (const QGlyphRun& run : layout.glyphRuns())
+                for (quint32 glyph : run.glyphIndexes())
+                    QVERIFY2(glyph != 0, qPrintable(text + QStringLiteral(" in ") + run.rawFont().familyName()));
+        }
+    }
+};
+
+TARVELLE_QT_TEST_MAIN(MainFormLookTest)
+#include "main_form_look_test.moc"
