@@ -61,7 +61,7 @@ FAULTS = [
     ("calc/result_text.cpp", "std::round(static_cast<double>(value) * 10.0)", "std::round(value * 10.0F)",
      "tenths rounded in single precision"),
     ("calc/result_text.cpp", "if (tenths < 0.0)", "if (value < 0.0F)", "a small negative shown as -0.0"),
-    ("calc/result_text.cpp", "text += decimalSeparator;", "text += decimalSeparator.substr(0, 0) + '.';",
+    ("calc/result_text.cpp", "text += decimalSeparator;", "text += std::string(decimalSeparator.substr(0, 0)) + '.';",
      "the locale's separator ignored"),
     ("ui/form_layout.cpp", "fromTwips(3600, 2640 + down, 615, 285), 4,", "fromTwips(3600, 2640 + down, 615, 285), 5,",
      "a coax panel's first entry takes five characters"),

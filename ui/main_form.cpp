@@ -74,7 +74,8 @@ void MainForm::fitCaptions()
     for (QLabel* label : findChildren<QLabel*>()) {
         QFont font = base;
         font.setBold(label->font().bold());
-        label->setFont(font);
+        if (label->font() != font)
+            label->setFont(font);
         while (font.stretch() > 50 && label->sizeHint().width() > label->width()) {
             font.setStretch(font.stretch() * label->width() / label->sizeHint().width() - 1);
             label->setFont(font);

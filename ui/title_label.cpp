@@ -1,5 +1,6 @@
 #include "ui/title_label.h"
 
+#include <QEvent>
 #include <QFontDatabase>
 #include <QPainter>
 
@@ -14,14 +15,24 @@ TitleLabel::TitleLabel(QWidget* parent) : QLabel(parent)
     setFont(bold);
 }
 
+void TitleLabel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        overstrikes_.reset();
+    QLabel::changeEvent(event);
+}
+
 bool TitleLabel::overstrikes() const
 {
-    const QString family = QFontInfo(font()).family();
-    if (!font().bold() || QFontDatabase::isScalable(family))
-        return false;
-    const QStringList styles = QFontDatabase::styles(family);
-    return std::none_of(styles.begin(), styles.end(),
-                        [&family](const QString& style) { return QFontDatabase::weight(family, style) >= QFont::Bold; });
+    if (!overstrikes_) {
+        const QString family = QFontInfo(font()).family();
+        const QStringList styles = QFontDatabase::styles(family);
+        overstrikes_ = font().bold() && !QFontDatabase::isScalable(family) &&
+                       std::none_of(styles.begin(), styles.end(), [&family](const QString& style) {
+                           return QFontDatabase::weight(family, style) >= QFont::Bold;
+                       });
+    }
+    return *overstrikes_;
 }
 
 int TitleLabel::overstruckWidth() const

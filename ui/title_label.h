@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include <optional>
+
 namespace tarvelle::ui {
 
 // A label in a bold font. A bitmap font that has no bold face, like the window's
@@ -15,10 +17,12 @@ public:
     QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     bool overstrikes() const;
+    mutable std::optional<bool> overstrikes_;  // worked out once for each font
     int overstruckWidth() const;
 };
 
