@@ -6,15 +6,14 @@
 #include <QApplication>
 #include <QTest>
 
-// Runs a Qt test class offscreen, with the application set up as the program sets
-// it up.
-#define TARVELLE_QT_TEST_MAIN(TestClass)                              \
-    int main(int argc, char* argv[])                                  \
-    {                                                                 \
-        qputenv("QT_QPA_PLATFORM", "offscreen");                      \
-        QApplication application(argc, argv);                         \
-        tarvelle::app::declareApplicationIdentity(application);       \
-        tarvelle::ui::prepareApplication(application);                \
-        TestClass test;                                               \
-        return QTest::qExec(&test, argc, argv);                       \
+// Runs a Qt test class offscreen, with the application set up as the program sets it up.
+#define TARVELLE_QT_TEST_MAIN(TestClass)                        \
+    int main(int argc, char* argv[])                            \
+    {                                                           \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                \
+        QApplication application(argc, argv);                   \
+        tarvelle::app::declareApplicationIdentity(application); \
+        tarvelle::ui::prepareApplication(application);          \
+        TestClass test;                                         \
+        return QTest::qExec(&test, argc, argv);                 \
     }

@@ -8,8 +8,8 @@
 
 namespace tarvelle {
 
-// A window without widgets: keeps the state of each panel's controls and a log of
-// every call, so that tests can check both the outcome and the order of the steps.
+// A window without widgets: keeps the state of each panel's controls and logs every
+// call, so that tests can check both the outcome and the order of the steps.
 class FakePanelView : public PanelView {
 public:
     struct Panel {
@@ -17,11 +17,15 @@ public:
         std::array<bool, 2> enabled{true, true};
         std::string result;
     };
+    std::array<Panel, 3> panels;
+    std::vector<std::string> log;
 
-    std::string entryText(LinePanel panel, int element) const override
-    {
-        return at(panel).texts.at(element);
-    }
+    Panel& at(LinePanel panel) { return panels.at(static_cast<int>(panel)); }
+    const Panel& at(LinePanel panel) const { return panels.at(static_cast<int>(panel)); }
+    // Types both texts of a panel, as the user would.
+    void type(LinePanel panel, std::string small, std::string large) { at(panel).texts = {small, large}; }
+
+    std::string entryText(LinePanel panel, int element) const override { return at(panel).texts.at(element); }
     void setEntryText(LinePanel panel, int element, std::string_view text) override
     {
         at(panel).texts.at(element) = text;
@@ -32,11 +36,7 @@ public:
         at(panel).enabled.at(element) = enabled;
         record(panel, (enabled ? "enable" : "disable") + std::to_string(element));
     }
-    void focusEntry(LinePanel panel, int element) override
-    {
-        focus = {panel, element};
-        record(panel, "focus" + std::to_string(element));
-    }
+    void focusEntry(LinePanel panel, int element) override { record(panel, "focus" + std::to_string(element)); }
     void setResultText(LinePanel panel, std::string_view text) override
     {
         at(panel).result = text;
@@ -46,25 +46,6 @@ public:
     {
         log.push_back("message " + std::string(title) + " | " + std::string(text));
     }
-
-    // Types both texts of a panel, as the user would.
-    void type(LinePanel panel, std::string small, std::string large)
-    {
-        at(panel).texts = {std::move(small), std::move(large)};
-    }
-
-    Panel& at(LinePanel panel) { return panels.at(static_cast<int>(panel)); }
-    const Panel& at(LinePanel panel) const { return panels.at(static_cast<int>(panel)); }
-
-    struct Focus {
-        LinePanel panel = LinePanel::TwoWire;
-        int element = -1;
-        bool operator==(const Focus&) const = default;
-    };
-
-    std::array<Panel, 3> panels;
-    Focus focus;
-    std::vector<std::string> log;
 
 private:
     void record(LinePanel panel, const std::string& what)

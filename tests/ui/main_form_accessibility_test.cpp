@@ -3,55 +3,42 @@
 #include <QAccessible>
 
 // What a screen reader finds and hears. Runs under a French locale.
-namespace {
-
-QAccessibleInterface* accessible(QObject* object) { return QAccessible::queryAccessibleInterface(object); }
-
-}  // namespace
-
 class MainFormAccessibilityTest : public FormFixture {
     Q_OBJECT
 
-    void calculate(const char* small, const char* large, const char* button)
-    {
-        entry(small)->setText(QStringLiteral("1"));
-        entry(large)->setText(QStringLiteral("2.2"));
-        QTest::mouseClick(FormFixture::button(button), Qt::LeftButton);
-    }
+    static QAccessibleInterface* accessible(QObject* object) { return QAccessible::queryAccessibleInterface(object); }
+    static QString text(QObject* o, QAccessible::Text kind = QAccessible::Name) { return accessible(o)->text(kind); }
 
 private slots:
     void namesDescriptionsAndRoles()
     {
         QCOMPARE(accessible(form.get())->role(), QAccessible::Window);
-        QCOMPARE(accessible(form.get())->text(QAccessible::Name), form->windowTitle());
-        const struct {
-            QString line, entries, picture, result, small, large;
-        } panels[] = {
-            {"la ligne bifilaire", "Text1", "Image1", "Label11", "Diamètre des conducteurs (d), en millimètres",
-             "Distance d'axe entre axe (D), en millimètres"},
-            {"la ligne coaxiale de type carré", "Text2", "Image2", "Label24",
-             "Diamètre extérieur du conducteur interne (d), en millimètres",
-             "Diamètre intérieur du conducteur externe (D), en millimètres"},
-            {"la ligne coaxiale de type rond", "Text3", "Image3", "Label26",
-             "Diamètre extérieur du conducteur interne (d), en millimètres",
-             "Diamètre intérieur du conducteur externe (D), en millimètres"},
+        QCOMPARE(text(form.get()), form->windowTitle());
+        const QString coax[] = {"Diamètre extérieur du conducteur interne (d), en millimètres",
+                                "Diamètre intérieur du conducteur externe (D), en millimètres"};
+        const struct { QString line, small, large, result; } panels[] = {
+            {"la ligne bifilaire", "Diamètre des conducteurs (d), en millimètres",
+             "Distance d'axe entre axe (D), en millimètres", "Label11"},
+            {"la ligne coaxiale de type carré", coax[0], coax[1], "Label24"},
+            {"la ligne coaxiale de type rond", coax[0], coax[1], "Label26"},
         };
         for (int i = 0; i < 3; ++i) {
-            const auto& p = panels[i];
-            const QString entryDescription = "Dimension de " + p.line + " : chiffres et point décimal seulement";
-            QCOMPARE(accessible(entry(p.entries + "(0)"))->text(QAccessible::Name), p.small);
-            QCOMPARE(accessible(entry(p.entries + "(1)"))->text(QAccessible::Name), p.large);
-            QCOMPARE(accessible(entry(p.entries + "(1)"))->text(QAccessible::Description), entryDescription);
-            QAccessibleInterface* newButton = accessible(button(QStringLiteral("Command%1").arg(2 * i + 1)));
-            QCOMPARE(newButton->text(QAccessible::Name), QStringLiteral("Nouveau"));
-            QCOMPARE(newButton->text(QAccessible::Description), "Efface les dimensions et l'impédance de " + p.line);
-            QAccessibleInterface* calculateButton = accessible(button(QStringLiteral("Command%1").arg(2 * i + 2)));
-            QCOMPARE(calculateButton->text(QAccessible::Name), QStringLiteral("Calculer"));
-            QCOMPARE(calculateButton->text(QAccessible::Description), "Calcule l'impédance de " + p.line);
-            QCOMPARE(accessible(label(p.result))->text(QAccessible::Name), "Impédance de " + p.line + " : pas de résultat");
-            QAccessibleInterface* picture = accessible(control(p.picture));
-            QCOMPARE(picture->role(), QAccessible::Graphic);
-            QCOMPARE(picture->text(QAccessible::Name), "Coupe de " + p.line);
+            const auto& [line, small, large, result] = panels[i];
+            const QString entries = QStringLiteral("Text%1(%2)").arg(i + 1);
+            QCOMPARE(text(entry(entries.arg(0))), small);
+            QCOMPARE(text(entry(entries.arg(1))), large);
+            QCOMPARE(text(entry(entries.arg(1)), QAccessible::Description),
+                     "Dimension de " + line + " : chiffres et point décimal seulement");
+            QPushButton* newButton = button(QStringLiteral("Command%1").arg(2 * i + 1));
+            QPushButton* calculateButton = button(QStringLiteral("Command%1").arg(2 * i + 2));
+            QCOMPARE(text(newButton), QStringLiteral("Nouveau"));
+            QCOMPARE(text(newButton, QAccessible::Description), "Efface les dimensions et l'impédance de " + line);
+            QCOMPARE(text(calculateButton), QStringLiteral("Calculer"));
+            QCOMPARE(text(calculateButton, QAccessible::Description), "Calcule l'impédance de " + line);
+            QCOMPARE(text(label(result)), "Impédance de " + line + " : pas de résultat");
+            QWidget* picture = control(QStringLiteral("Image%1").arg(i + 1));
+            QCOMPARE(accessible(picture)->role(), QAccessible::Graphic);
+            QCOMPARE(text(picture), "Coupe de " + line);
         }
         // Nothing in the tree is a bare, nameless container: the lines are decoration.
         QAccessibleInterface* window = accessible(form.get());
@@ -59,31 +46,26 @@ private slots:
             QVERIFY(window->child(i)->role() != QAccessible::Client);
     }
 
-    // The result is spoken with its unit, as shown; the focus stays on the button.
-    void resultIsAnnouncedWhereTheFocusIs()
+    // The result is spoken with its unit, as shown, with the focus left on the button.
+    // Locked entries are read-only to a screen reader; New unlocks them and moves the focus.
+    void resultIsAnnouncedAndNewFocusesTheEntry()
     {
-        calculate("Text3(0)", "Text3(1)", "Command6");
+        entry("Text3(0)")->setText(QStringLiteral("1"));
+        entry("Text3(1)")->setText(QStringLiteral("2.2"));
+        QTest::mouseClick(button("Command6"), Qt::LeftButton);
         QCOMPARE(QApplication::focusWidget(), button("Command6"));
         QCOMPARE(label("Label26")->text(), QStringLiteral("47,3"));
-        // A notification that shows is spoken.
         QWidget* notification = nullptr;
         for (QWidget* child : form->findChildren<QWidget*>())
             if (accessible(child)->role() == QAccessible::Notification)
                 notification = child;
-        QVERIFY(notification && notification->isVisible());
-        QCOMPARE(accessible(notification)->text(QAccessible::Name), QStringLiteral("47,3 ohms"));
-        QCOMPARE(accessible(label("Label26"))->text(QAccessible::Name),
-                 QStringLiteral("Impédance de la ligne coaxiale de type rond : 47,3 ohms"));
-    }
+        QVERIFY(notification && notification->isVisible());  // one that shows is spoken
+        QCOMPARE(text(notification), QStringLiteral("47,3 ohms"));
+        QCOMPARE(text(label("Label26")), QStringLiteral("Impédance de la ligne coaxiale de type rond : 47,3 ohms"));
 
-    // Locked entries are read-only to a screen reader; New unlocks them and moves the
-    // focus.
-    void newAnnouncesTheEntry()
-    {
-        calculate("Text2(0)", "Text2(1)", "Command4");
-        QAccessibleInterface* small = accessible(entry("Text2(0)"));
+        QAccessibleInterface* small = accessible(entry("Text3(0)"));
         QVERIFY(small->state().readOnly && small->state().disabled);
-        QTest::mouseClick(button("Command3"), Qt::LeftButton);
+        QTest::mouseClick(button("Command5"), Qt::LeftButton);
         QVERIFY(!small->state().readOnly && small->state().focused);
     }
 };

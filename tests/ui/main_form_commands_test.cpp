@@ -5,10 +5,6 @@
 
 namespace {
 
-const QString emptyMessage = QStringLiteral("Vous devez entrer des valeurs pour effectuer le calcul !");
-const QString zeroMessage = QStringLiteral("Les valeurs ne doivent pas être égales à zéro !");
-const QString impossibleMessage = QStringLiteral("Le calcul est impossible avec ces valeurs !");
-
 struct PanelNames {
     QString small, large, result, newButton, calculateButton;
 };
@@ -18,6 +14,8 @@ const PanelNames panels[] = {
     {"Text2(0)", "Text2(1)", "Label24", "Command3", "Command4"},
     {"Text3(0)", "Text3(1)", "Label26", "Command5", "Command6"},
 };
+
+const QString impossibleMessage = QStringLiteral("Le calcul est impossible avec ces valeurs !");
 
 }  // namespace
 
@@ -30,20 +28,10 @@ class MainFormCommandsTest : public FormFixture {
         bool operator==(const PanelState&) const = default;
     };
 
-    PanelState state(int panel) const
+    PanelState state(const PanelNames& p) const
     {
-        const PanelNames& p = panels[panel];
-        return {entry(p.small)->text(), entry(p.large)->text(), label(p.result)->text(),
-                entry(p.small)->isEnabled(), entry(p.large)->isEnabled()};
-    }
-
-    void typeValues(int panel, const QString& small, const QString& large)
-    {
-        QTest::mouseClick(entry(panels[panel].small), Qt::LeftButton);
-        type(entry(panels[panel].small), small);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), entry(panels[panel].large));
-        type(entry(panels[panel].large), large);
+        return {entry(p.small)->text(), entry(p.large)->text(), label(p.result)->text(), entry(p.small)->isEnabled(),
+                entry(p.large)->isEnabled()};
     }
 
     // Where the keyboard focus is once the window is active again after a message
@@ -51,99 +39,56 @@ class MainFormCommandsTest : public FormFixture {
     QWidget* keyboardFocusAfterTheBox()
     {
         form->activateWindow();
-        if (!QTest::qWaitForWindowActive(form.get()))
-            return nullptr;
-        return QApplication::focusWidget();
-    }
-
-    void click(int panel, bool calculate)
-    {
-        QTest::mouseClick(button(calculate ? panels[panel].calculateButton : panels[panel].newButton), Qt::LeftButton);
+        return QTest::qWaitForWindowActive(form.get()) ? QApplication::focusWidget() : nullptr;
     }
 
 private slots:
-    void calculation_data()
-    {
-        QTest::addColumn<int>("panel");
-        QTest::addColumn<QString>("small");
-        QTest::addColumn<QString>("large");
-        QTest::addColumn<QString>("shown");  // each panel wired to its own formula
-        QTest::newRow("two-wire") << 0 << "2" << "50" << "468.9";
-        QTest::newRow("square coax") << 1 << "1" << "3.5" << "79.1";
-        QTest::newRow("round coax") << 2 << "1" << "2.2" << "47.3";
-    }
     void calculation()
     {
-        QFETCH(int, panel);
-        QFETCH(QString, small);
-        QFETCH(QString, large);
-        QFETCH(QString, shown);
-        typeValues(panel, small, large);
-        click(panel, true);
-        QCOMPARE(state(panel), (PanelState{small, large, shown, false, false}));
-        QCOMPARE(QApplication::focusWidget(), button(panels[panel].calculateButton));
+        const char* rows[][3] = {{"2", "50", "468.9"}, {"1", "3.5", "79.1"}, {"1", "2.2", "47.3"}};
+        for (int panel = 0; panel < 3; ++panel) {  // each panel wired to its own formula
+            const PanelNames& p = panels[panel];
+            const auto [small, large, shown] = rows[panel];
+            QTest::mouseClick(entry(p.small), Qt::LeftButton);
+            type(entry(p.small), small);
+            QTest::keyClick(entry(p.small), Qt::Key_Tab);
+            type(QApplication::focusWidget(), large);
 
-        click(panel, false);
-        QCOMPARE(state(panel), (PanelState{"", "", "", true, true}));
-        QCOMPARE(QApplication::focusWidget(), entry(panels[panel].small));
-        QVERIFY(watchdog->take().isEmpty());
+            QTest::mouseClick(button(p.calculateButton), Qt::LeftButton);
+            QCOMPARE(state(p), (PanelState{small, large, shown, false, false}));
+            QCOMPARE(QApplication::focusWidget(), button(p.calculateButton));
+
+            QTest::mouseClick(button(p.newButton), Qt::LeftButton);
+            QCOMPARE(state(p), (PanelState{"", "", "", true, true}));
+            QCOMPARE(QApplication::focusWidget(), entry(p.small));
+        }
+        QVERIFY(boxesSeen().isEmpty());
     }
 
-    void rejected_data()
-    {
-        QTest::addColumn<int>("panel");
-        QTest::addColumn<QString>("small");
-        QTest::addColumn<QString>("large");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("D empty") << 1 << "5" << "" << emptyMessage;
-        QTest::newRow("lone point") << 2 << "." << "5" << zeroMessage;
-    }
     void rejected()
     {
-        QFETCH(int, panel);
-        QFETCH(QString, small);
-        QFETCH(QString, large);
-        QFETCH(QString, message);
-        typeValues(panel, small, large);
-        button(panels[panel].calculateButton)->setFocus();
+        const struct { int panel; QString small, large, message; } rows[] = {
+            {1, "5", "", "Vous devez entrer des valeurs pour effectuer le calcul !"},
+            {2, ".", "5", "Les valeurs ne doivent pas être égales à zéro !"},
+            // The entries are kept and the focus stays on the button.
+            {0, "2", "-5", impossibleMessage},
+        };
+        for (const auto& [panel, small, large, message] : rows) {
+            const PanelNames& p = panels[panel];
+            // A minus arrives only by pasting.
+            for (const auto& [name, text] : {std::pair{p.small, small}, std::pair{p.large, large}}) {
+                QApplication::clipboard()->setText(text);
+                entry(name)->setFocus();
+                QTest::keyClick(entry(name), Qt::Key_V, Qt::ControlModifier);
+            }
 
-        click(panel, true);
+            QTest::mouseClick(button(p.calculateButton), Qt::LeftButton);
 
-        QCOMPARE(watchdog->take(), QList{errorBox(message)});
-        QCOMPARE(state(panel), (PanelState{"", "", "", true, true}));
-        QCOMPARE(keyboardFocusAfterTheBox(), entry(panels[panel].small));
-    }
-
-    void impossibleCalculation_data()
-    {
-        QTest::addColumn<int>("panel");
-        QTest::addColumn<QString>("small");
-        QTest::addColumn<QString>("large");
-        QTest::newRow("negative D") << 0 << "2" << "-5";
-    }
-    void impossibleCalculation()
-    {
-        QFETCH(int, panel);
-        QFETCH(QString, small);
-        QFETCH(QString, large);
-        // Such texts arrive only by pasting.
-        for (const auto& [name, text] : {std::pair{panels[panel].small, small}, std::pair{panels[panel].large, large}}) {
-            QApplication::clipboard()->setText(text);
-            entry(name)->setFocus();
-            QTest::keyClick(entry(name), Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(boxesSeen(), QList{errorBox(message)});
+            const bool kept = message == impossibleMessage;
+            QCOMPARE(state(p), (PanelState{kept ? small : "", kept ? large : "", "", true, true}));
+            QCOMPARE(keyboardFocusAfterTheBox(), control(kept ? p.calculateButton : p.small));
         }
-
-        click(panel, true);
-
-        QCOMPARE(watchdog->take(), QList{errorBox(impossibleMessage)});
-        QCOMPARE(state(panel), (PanelState{small, large, "", true, true}));
-        // The focus stays where the click put it.
-        QCOMPARE(keyboardFocusAfterTheBox(), button(panels[panel].calculateButton));
-        // The program goes on: the panel still calculates.
-        click(panel, false);
-        typeValues(panel, "2", "50");
-        click(panel, true);
-        QVERIFY(!label(panels[panel].result)->text().isEmpty());
     }
 };
 

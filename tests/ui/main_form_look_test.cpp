@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QScreen>
+#include <QStyleOptionButton>
 #include <QTextLayout>
 
 #include <set>
@@ -29,8 +30,7 @@ TextInk inkOf(const QImage& image, const QRect& within)
     TextInk ink;
     for (int y = within.top(); y <= within.bottom(); ++y) {
         for (int x = within.left(); x <= within.right(); ++x) {
-            const int darker = background - qGray(image.pixel(x, y));
-            if (darker > 24) {
+            if (const int darker = background - qGray(image.pixel(x, y)); darker > 24) {
                 ink.amount += darker / 255.0;
                 ink.box |= QRect(x, y, 1, 1);
             }
@@ -39,28 +39,29 @@ TextInk inkOf(const QImage& image, const QRect& within)
     return ink;
 }
 
-// A label's text as the 1× window draws it, in the bitmap font.
-QImage atOrdinaryDensity(const QLabel* label, bool bold)
+// A label's text drawn with `font` and `pen` on the label's face, at `ratio`.
+QImage drawn(const QLabel* label, const QFont& font, const QColor& pen, qreal ratio)
 {
-    QImage image(label->size(), QImage::Format_ARGB32);
+    QImage image(label->size() * ratio, QImage::Format_ARGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(label->palette().color(QPalette::Window));
     QPainter painter(&image);
-    QFont font = tarvelle::ui::formFont(1.0);
-    font.setBold(bold);
     painter.setFont(font);
-    painter.setPen(label->palette().color(QPalette::WindowText));
+    painter.setPen(pen);
     painter.drawText(label->contentsRect(), int(label->alignment()), label->text());
     return image;
 }
 
-double contrast(const QColor& a, const QColor& b)
+// The contrast ratio of two of a widget's colours, as WCAG defines it.
+double contrast(const QWidget* widget, QPalette::ColorRole text, QPalette::ColorRole face)
 {
-    auto luminance = [](const QColor& c) {
+    auto luminance = [widget](QPalette::ColorRole role) {
+        const QColor c = widget->palette().color(role);
         auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
         return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
     };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    const double a = luminance(text), b = luminance(face);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
 }  // namespace
@@ -69,22 +70,20 @@ class MainFormLookTest : public FormFixture {
     Q_OBJECT
 
     qreal ratio() const { return form->devicePixelRatioF(); }
-    QRect device(const QRect& logical) const
+    QRect device(const QRect& r) const
     {
-        return {qRound(logical.x() * ratio()), qRound(logical.y() * ratio()), qRound(logical.width() * ratio()),
-                qRound(logical.height() * ratio())};
+        return {qRound(r.x() * ratio()), qRound(r.y() * ratio()), qRound(r.width() * ratio()), qRound(r.height() * ratio())};
     }
+    TextInk inkShown(QLabel* label) const { return inkOf(grabbed(label), device(label->rect())); }
     // Whether `picture` shows at logical `at`, each pixel a sharp block at whole ratios.
     bool shows(const QImage& grab, const QImage& picture, QPoint at) const
     {
         const int s = qRound(ratio());
-        for (int y = 0; y < picture.height(); ++y)
-            for (int x = 0; x < picture.width(); ++x)
-                if (qAlpha(picture.pixel(x, y)) == 255)
-                    for (int dy = 0; dy < s; ++dy)
-                        for (int dx = 0; dx < s; ++dx)
-                            if (grab.pixel(s * (at.x() + x) + dx, s * (at.y() + y) + dy) != picture.pixel(x, y))
-                                return false;
+        const QImage blocks = picture.scaled(picture.size() * s);
+        for (int y = 0; y < blocks.height(); ++y)
+            for (int x = 0; x < blocks.width(); ++x)
+                if (qAlpha(blocks.pixel(x, y)) == 255 && grab.pixel(s * at.x() + x, s * at.y() + y) != blocks.pixel(x, y))
+                    return false;
         return true;
     }
 
@@ -107,24 +106,22 @@ private slots:
 
     // Text is drawn for the screen's density, never clipped: at 1× exactly as the
     // bitmap font draws it; elsewhere with as much more ink as the area grows.
+    // Titles are bold, centred, and heavier than their regular face; captions flush left.
     void textIsDrawnForTheScreen()
     {
         for (QLabel* l : form->findChildren<QLabel*>()) {
             if (l->text().isEmpty())
                 continue;
-            QVERIFY2(l->sizeHint().width() <= l->width() && l->sizeHint().height() <= l->height(),
-                     qPrintable(QStringLiteral("%1 needs %2×%3 in %4×%5").arg(l->objectName()).arg(l->sizeHint().width())
-                                    .arg(l->sizeHint().height()).arg(l->width()).arg(l->height())));
-            const bool bold = l->font().bold();
-            const TextInk reference = inkOf(atOrdinaryDensity(l, bold), l->rect());
-            const TextInk shown = inkOf(grabbed(l), device(l->rect()));
             const QString what = l->objectName() + QStringLiteral(" at ") + QString::number(ratio());
-            if (ratio() == 1.0) {
-                if (!bold) {  // titles are overstruck, as the bitmap font has no bold face
-                    QCOMPARE(shown.box, reference.box);
-                    QVERIFY2(qAbs(shown.amount - reference.amount) < 0.5, qPrintable(what));
-                }
-            } else {
+            QVERIFY2(l->sizeHint().width() <= l->width() && l->sizeHint().height() <= l->height(), qPrintable(what));
+            QFont bitmap = tarvelle::ui::formFont(1.0);
+            bitmap.setBold(l->font().bold());
+            const TextInk reference = inkOf(drawn(l, bitmap, l->palette().color(QPalette::WindowText), 1.0), l->rect());
+            const TextInk shown = inkShown(l);
+            if (ratio() == 1.0 && !l->font().bold()) {  // titles are overstruck: the bitmap font has no bold
+                QCOMPARE(shown.box, reference.box);
+                QVERIFY2(qAbs(shown.amount - reference.amount) < 0.5, qPrintable(what));
+            } else if (ratio() != 1.0) {
                 const double growth = shown.amount / (reference.amount * ratio() * ratio());
                 QVERIFY2(growth > 0.55 && growth < 1.6, qPrintable(what + QStringLiteral(": ink ×%1").arg(growth)));
                 const double widening = shown.box.width() / (reference.box.width() * ratio());
@@ -134,34 +131,24 @@ private slots:
         }
         for (QLineEdit* e : form->findChildren<QLineEdit*>())
             QVERIFY(e->fontMetrics().horizontalAdvance(QString(e->maxLength(), QLatin1Char('8'))) <= e->width() - 8);
-    }
 
-    void titlesAreBoldAndCentredCaptionsFlushLeft()
-    {
         for (const char* name : {"Label3", "Label2", "Label1"}) {
             QLabel* title = label(name);
             QVERIFY(title->font().bold());
-            QImage regular(title->size() * ratio(), QImage::Format_ARGB32);
-            regular.setDevicePixelRatio(ratio());
-            regular.fill(title->palette().color(QPalette::Window));
-            QFont font = title->font();
-            font.setBold(false);
-            QPainter painter(&regular);
-            painter.setFont(font);
-            painter.drawText(title->contentsRect(), Qt::AlignHCenter | Qt::AlignTop, title->text());
-            painter.end();
-            const TextInk shown = inkOf(grabbed(title), device(title->rect()));
-            const double heavier = shown.amount / inkOf(regular, device(title->rect())).amount;
+            QFont regular = title->font();
+            regular.setBold(false);
+            const TextInk shown = inkShown(title);
+            const double heavier = shown.amount / inkOf(drawn(title, regular, Qt::black, ratio()), device(title->rect())).amount;
             QVERIFY2(heavier > 1.1, qPrintable(QStringLiteral("%1: ink ×%2").arg(name).arg(heavier)));
             const int left = shown.box.left(), right = device(title->rect()).right() - shown.box.right();
             QVERIFY2(qAbs(left - right) <= 3 * ratio(), name);
         }
-        const TextInk caption = inkOf(grabbed(label("Label4")), device(label("Label4")->rect()));
-        QVERIFY(caption.box.left() <= 1 * ratio());
+        QVERIFY(inkShown(label("Label4")).box.left() <= 1 * ratio());
     }
 
-    // The result sits whole inside its sunken border, the comma's tail included.
-    void resultsInsideTheirBorder()
+    // The result sits whole inside its sunken border, the comma's tail included. At
+    // start the focused button shows its frame as if the keyboard had put the focus there.
+    void frames()
     {
         QLabel* result = label("Label11");
         const QImage empty = grabbed(result);
@@ -174,14 +161,11 @@ private slots:
             for (int x = 0; x < shown.width(); ++x)
                 if (shown.pixel(x, y) != empty.pixel(x, y))
                     changed |= QRect(x, y, 1, 1);
-        QVERIFY(!changed.isEmpty());
-        QVERIFY2(device(result->contentsRect()).contains(changed),
-                 qPrintable(QStringLiteral("text at (%1, %2) %3×%4").arg(changed.x()).arg(changed.y())
-                                .arg(changed.width()).arg(changed.height())));
-    }
+        QVERIFY(!changed.isEmpty() && device(result->contentsRect()).contains(changed));
 
-    void focusFrameAtStart()
-    {
+        QStyleOptionButton option;
+        option.initFrom(button("Command1"));
+        QVERIFY(option.state & QStyle::State_HasFocus && option.state & QStyle::State_KeyboardFocusChange);
         const QImage focused = grabbed(button("Command1"));
         button("Command2")->setFocus();
         QVERIFY(grabbed(button("Command1")) != focused);
@@ -193,14 +177,13 @@ private slots:
         for (int y : {128, 288})
             for (int x : {0, 477})
                 QCOMPARE(grab.pixelColor(device(QRect(x, y, 1, 1)).center()), QColor(0, 255, 0));
-        const struct {
-            const char* name;
-            QImage picture;
-        } pictures[] = {{"Image1", tarvelle::ui::pictureImage(twoWireDiagram(), diagram::colourTable())},
-                        {"Image2", tarvelle::ui::pictureImage(squareCoaxDiagram(), diagram::colourTable())},
-                        {"Image3", tarvelle::ui::pictureImage(roundCoaxDiagram(), diagram::colourTable())},
-                        {"Command1", tarvelle::ui::pictureImage(eraserIcon()[0].canvas, vga::palette)},
-                        {"Command2", tarvelle::ui::pictureImage(wandIcon()[0].canvas, vga::palette)}};
+        using tarvelle::ui::pictureImage;
+        const std::pair<const char*, QImage> pictures[] = {
+            {"Image1", pictureImage(twoWireDiagram(), diagram::colourTable())},
+            {"Image2", pictureImage(squareCoaxDiagram(), diagram::colourTable())},
+            {"Image3", pictureImage(roundCoaxDiagram(), diagram::colourTable())},
+            {"Command1", pictureImage(eraserIcon()[0].canvas, vga::palette)},
+            {"Command2", pictureImage(wandIcon()[0].canvas, vga::palette)}};
         for (const auto& [name, image] : pictures) {
             const QImage picture = image.convertToFormat(QImage::Format_ARGB32);
             QWidget* shown = control(name);
@@ -208,12 +191,10 @@ private slots:
             if (diagram)  // fills the inside of its 2-pixel border exactly
                 QCOMPARE(shown->size(), picture.size() + QSize(4, 4));
             const QPoint at = diagram ? shown->pos() + QPoint(2, 2) : shown->geometry().center() - QPoint(15, 15);
-            if (ratio() == qRound(ratio())) {
-                bool found = false;  // a style may shift an icon by a pixel
-                for (int d = 0; d < 9 && !found; ++d)
-                    found = shows(grab, picture, at + QPoint(d % 3 - 1, d / 3 - 1) * (diagram ? 0 : 1));
-                QVERIFY2(found, name);
-            }
+            bool found = ratio() != qRound(ratio());  // only whole ratios keep pixels sharp
+            for (int d = 0; d < 9 && !found; ++d)  // a style may shift an icon by a pixel
+                found = shows(grab, picture, at + QPoint(d % 3 - 1, d / 3 - 1) * (diagram ? 0 : 1));
+            QVERIFY2(found, name);
         }
     }
 
@@ -226,17 +207,14 @@ private slots:
         QApplication::setPalette(dark);
         tarvelle::ui::useClassicLook();
         MainForm themed;
-        for (QLabel* l : themed.findChildren<QLabel*>()) {
-            // The red "(d)" and "(D)" keep the contrast they have on the light face.
-            const bool symbol = l->text().startsWith(QLatin1Char('('));
-            QVERIFY2(contrast(l->palette().color(QPalette::WindowText), l->palette().color(QPalette::Window)) >=
-                         (symbol ? 3.4 : 4.5),
+        // The red "(d)" and "(D)" keep the contrast they have on the light face.
+        for (QLabel* l : themed.findChildren<QLabel*>())
+            QVERIFY2(contrast(l, QPalette::WindowText, QPalette::Window) >= (l->text().startsWith('(') ? 3.4 : 4.5),
                      qPrintable(l->objectName()));
-        }
         for (QLineEdit* e : themed.findChildren<QLineEdit*>())
-            QVERIFY(contrast(e->palette().color(QPalette::Text), e->palette().color(QPalette::Base)) >= 4.5);
+            QVERIFY(contrast(e, QPalette::Text, QPalette::Base) >= 4.5);
         QMessageBox box(QMessageBox::Critical, "Erreur !", "Texte", QMessageBox::Ok, &themed);
-        QVERIFY(contrast(box.palette().color(QPalette::WindowText), box.palette().color(QPalette::Window)) >= 4.5);
+        QVERIFY(contrast(&box, QPalette::WindowText, QPalette::Window) >= 4.5);
     }
 
     // Every decimal separator that a locale may give the result has a glyph.

@@ -12,53 +12,36 @@
 #include <regex>
 #include <string>
 
-namespace {
-
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     using namespace tarvelle;
+    const auto require = [](bool condition) { if (!condition) std::abort(); };
     if (size == 0)
         return 0;
     const auto panel = static_cast<LinePanel>(data[0] % 3);
     const std::string rest(reinterpret_cast<const char*>(data + 1), size - 1);
     const std::size_t split = rest.find('\0');
-    const std::string small = rest.substr(0, split);
-    const std::string large = split == std::string::npos ? std::string() : rest.substr(split + 1);
 
     FakePanelView view;
     LinePanels panels(view, ",");
-    view.type(panel, small, large);
+    view.type(panel, rest.substr(0, split), split == std::string::npos ? std::string() : rest.substr(split + 1));
     panels.calculateCommand(panel);
 
-    const auto& state = view.at(panel);
-    std::size_t messages = 0;
+    const std::string prefix = std::string("message ") + messages::errorTitle + " | ";
+    std::size_t shown = 0;
     for (const auto& entry : view.log) {
         if (entry.starts_with("message ")) {
-            ++messages;
-            const std::string text = entry.substr(entry.find(" | ") + 3);
-            require(entry.starts_with(std::string("message ") + messages::errorTitle + " | "));
-            require(text == messages::emptyEntry || text == messages::zeroValue ||
-                    text == messages::impossibleCalculation);
+            ++shown;
+            require(entry.starts_with(prefix));
+            const std::string text = entry.substr(prefix.size());
+            require(text == messages::emptyEntry || text == messages::zeroValue || text == messages::impossibleCalculation);
         }
     }
+    const auto& state = view.at(panel);
     static const std::regex resultPattern("-?[0-9]+,[0-9]");
-    if (messages == 0) {
-        require(std::regex_match(state.result, resultPattern));
-        require(!state.enabled[0] && !state.enabled[1]);
-        require(panels.storedResult(panel).has_value());
-    } else {
-        require(messages == 1);
-        require(state.result.empty());
-        require(state.enabled[0] && state.enabled[1]);
-        require(!panels.storedResult(panel).has_value());
-    }
+    require(shown <= 1);
+    require(std::regex_match(state.result, resultPattern) == (shown == 0) && state.result.empty() == (shown == 1));
+    require(state.enabled[0] == (shown == 1) && state.enabled[1] == (shown == 1));
+    require(panels.storedResult(panel).has_value() == (shown == 0));
     return 0;
 }

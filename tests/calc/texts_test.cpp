@@ -1,0 +1,85 @@
+// The texts of an entry, as typed and as read, and the text of a result.
+
+#include "calc/entry_filter.h"
+#include "calc/numeric_text.h"
+#include "calc/result_text.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <utility>
+
+namespace tarvelle {
+namespace {
+
+TEST(EntryFilter, LetsThroughDigitsPointAndBackspaceOnly)
+{
+    // Every signed 16-bit code: negative ones, and codes such as 0x130 whose low byte
+    // is a digit, are refused too. A refused key becomes 0.
+    for (int code = -32768; code <= 32767; ++code) {
+        auto KeyAscii = static_cast<std::int16_t>(code);
+        filterEntryKey(KeyAscii);
+        const bool passes = code == 8 || code == 46 || (code >= 48 && code <= 57);
+        EXPECT_EQ(KeyAscii, passes ? code : 0) << code;
+    }
+}
+
+TEST(NumericValue, ReadsTheLeadingNumber)
+{
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    const std::pair<const char*, double> cases[] = {
+        // The leading number read; "." only, whatever the locale.
+        {"12.5", 12.5}, {"12.5.7", 12.5}, {".5", 0.5}, {"5.", 5.0}, {"007", 7.0}, {".", 0.0}, {"", 0.0}, {"3,5", 3.0},
+        // Signs.
+        {"-5", -5.0}, {"+5", 5.0}, {"-", 0.0}, {"+.", 0.0}, {"--5", 0.0}, {"-0", -0.0}, {"-.25", -0.25},
+        // Exponents, with and without digits.
+        {"1e3", 1000.0}, {"1E3", 1000.0}, {"2.5e-1", 0.25}, {"1e+2", 100.0}, {"1e", 1.0}, {"1e+", 1.0},
+        {"1e-x", 1.0}, {".5e1", 5.0}, {"e5", 0.0}, {"1e2.5", 100.0}, {"1e99", 1e99},
+        // Blanks, tabs and line feeds are skipped wherever they stand; nothing else is.
+        {"  12", 12.0}, {"1\t2.\n5", 12.5}, {"- 5", -5.0}, {"1 e 2", 100.0}, {"\r5", 0.0},
+        // Beyond the double range, and below it.
+        {"1e999", inf}, {"-1e999", -inf}, {"1e-999", 0.0}, {"0.000e999", 0.0}, {"1e99999999999999999999", inf},
+        // Forms that are not read.
+        {"inf", 0.0}, {"nan", 0.0}, {"0x1A", 0.0}, {"&H10", 0.0}, {"1d2", 1.0}, {"\xc3\xa9" "5", 0.0}};
+    for (const auto& [text, expected] : cases) {
+        const double actual = numericValue(text);
+        EXPECT_EQ(actual, expected) << '"' << text << '"';
+        EXPECT_EQ(std::signbit(actual), std::signbit(expected)) << '"' << text << '"';
+    }
+}
+
+TEST(NumericValue, IgnoresTheProcessLocale)
+{
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (std::setlocale(LC_ALL, "fr_FR.UTF-8") == nullptr && std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr)
+        GTEST_SKIP() << "no locale with a decimal comma on this machine";
+    EXPECT_EQ(numericValue("12.5"), 12.5);
+    EXPECT_EQ(numericValue("12,5"), 12.0);
+    std::setlocale(LC_ALL, previous.c_str());
+}
+
+TEST(ResultText, ShowsTenthsRoundedOnTheExactSingle)
+{
+    const std::pair<float, const char*> cases[] = {
+        {468.91571044921875F, "468.9"}, {0.0F, "0.0"}, {0.04F, "0.0"}, {0.96F, "1.0"}, {7.0F, "7.0"},
+        {-54.91572189331055F, "-54.9"}, {12379.1F, "12379.1"},  // no grouping
+        // Exactly halfway between two tenths: away from zero.
+        {0.25F, "0.3"}, {-0.25F, "-0.3"}, {2.75F, "2.8"}, {1048576.25F, "1048576.3"},
+        // 0.35F is 0.3499999940395355, 0.45F is 0.44999998807907104.
+        {0.35F, "0.3"}, {0.45F, "0.4"},
+        // A negative value that rounds to zero has no minus.
+        {-0.04F, "0.0"}, {-0.0F, "0.0"}, {-0.05F, "-0.1"}, {std::numeric_limits<float>::denorm_min(), "0.0"},
+        {std::numeric_limits<float>::max(), "340282346638528859811704183484516925440.0"}};
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(resultText(value, "."), text) << value;
+    // The separator is written as given: the locale's comma, or the Arabic one of two bytes.
+    EXPECT_EQ(resultText(-54.91572189331055F, ","), "-54,9");
+    EXPECT_EQ(resultText(337.45001220703125F, "\xd9\xab"), "337\xd9\xab" "5");
+}
+
+}  // namespace
+}  // namespace tarvelle
