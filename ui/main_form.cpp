@@ -36,6 +36,7 @@ MainForm::MainForm(QWidget* parent)
       commands_(*this, QLocale::system().decimalPoint().toStdString())
 {
     setObjectName(QStringLiteral("MainForm"));
+    setAttribute(Qt::WA_WindowPropagation);  // message boxes and menus take its font and palette
     setWindowTitle(caption());
     setFixedSize(ui::clientSize);
     buildControls();
@@ -58,6 +59,9 @@ bool MainForm::event(QEvent* event)
     // for it.
     if (event->type() == QEvent::ScreenChangeInternal || event->type() == QEvent::Show) {
         ui::useFormFont(devicePixelRatioF());
+        // Set on the window too, so that a desktop theme that later sets the
+        // application's font leaves the window's text, measured for this one, alone.
+        setFont(ui::formFont(devicePixelRatioF()));
         fitCaptions();
     }
     return QWidget::event(event);
@@ -67,7 +71,7 @@ void MainForm::fitCaptions()
 {
     // The outline face of dense screens is a little broader than the bitmap font the
     // boxes were measured for: a caption that would not fit its box is narrowed.
-    const QFont base = QApplication::font();
+    const QFont base = font();
     if (fittedFont_ == base)
         return;
     fittedFont_ = base;
