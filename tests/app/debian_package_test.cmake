@@ -3,7 +3,9 @@
 # flags all there), and checks that apt would install it here.
 #   cmake -DSOURCE=... -DWORK=... -P debian_package_test.cmake   (WORK/build is kept between runs)
 file(GLOB old ${WORK}/*.deb)
-file(REMOVE ${old})
+if(old)
+    file(REMOVE ${old})
+endif()
 execute_process(COMMAND ${SOURCE}/scripts/package-debian.sh ${WORK}/build ${WORK}
                 OUTPUT_VARIABLE said ERROR_VARIABLE said RESULT_VARIABLE failed)
 file(GLOB package ${WORK}/tarvelle_1.00*.deb)
