@@ -20,7 +20,7 @@ void useFormFont(qreal devicePixelRatio);
 // desktop theme changes.
 void useClassicLook();
 
-// Readies the application for MainForm: registers the window's fonts, carried in the
+// Readies the application for MainForm: registers the window's font, carried in the
 // program's resources, gives the window a light classic look whatever the desktop's
 // theme, and installs Qt's own French texts. Call once, before the window is built.
 void prepareApplication(QApplication& application);
