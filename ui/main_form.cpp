@@ -136,10 +136,9 @@ void MainForm::buildControls()
             const ui::EntryPlacement& placement = layout.entries[static_cast<std::size_t>(index)];
             auto* entry = new ui::NumericEntry(this, [this, handler = keyHandlers[i], index](std::int16_t& KeyAscii) {
                 (this->*handler)(index, KeyAscii);
-            });
+            }, placement.maxLength);
             entry->setObjectName(placement.name);
             entry->setGeometry(placement.geometry);
-            entry->setMaxLength(placement.maxLength);
             entry->setAlignment(Qt::AlignCenter);
             describe(entry, placement.accessibleName,
                      QStringLiteral("Dimension de %1 : chiffres et point décimal seulement").arg(layout.line));

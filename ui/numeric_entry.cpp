@@ -1,8 +1,11 @@
 #include "ui/numeric_entry.h"
 
-#include <QInputMethodEvent>
+#include "calc/entry_filter.h"
+
+#include <QApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QValidator>
 
 #include <algorithm>
 #include <utility>
@@ -28,9 +31,52 @@ bool isCharacterEvent(const QKeyEvent* event)
 
 }  // namespace
 
-NumericEntry::NumericEntry(QWidget* parent, KeyHandler keyHandler)
-    : QLineEdit(parent), keyHandler_(std::move(keyHandler))
+// Every change of the text passes here, whatever brought it: the part that differs
+// from the last accepted text is what was inserted, and it is taken whole, trimmed,
+// or the last accepted text is put back. Putting it back (rather than answering
+// Invalid) also undoes a text set by an assistive tool, which Qt does not revert.
+class NumericEntry::InsertionGuard : public QValidator {
+public:
+    explicit InsertionGuard(NumericEntry& entry) : QValidator(&entry), entry_(entry) {}
+
+    State validate(QString& text, int& cursor) const override
+    {
+        const QString& before = accepted_;
+        qsizetype prefix = 0;
+        while (prefix < before.size() && prefix < text.size() && before[prefix] == text[prefix])
+            ++prefix;
+        qsizetype suffix = 0;
+        while (suffix < before.size() - prefix && suffix < text.size() - prefix &&
+               before[before.size() - 1 - suffix] == text[text.size() - 1 - suffix])
+            ++suffix;
+        const QString inserted = text.mid(prefix, text.size() - prefix - suffix);
+        if (inserted.isEmpty()) {  // only deleted
+            accepted_ = text;
+            return Acceptable;
+        }
+        const auto room = std::size_t(std::max<qsizetype>(0, entry_.characterLimit_ - prefix - suffix));
+        if (const auto taken = acceptedInsertion(inserted.toStdString(), room)) {
+            text = before.left(prefix) + QString::fromStdString(*taken) + before.right(suffix);
+            cursor = int(prefix + qsizetype(taken->size()));
+        } else {
+            text = before;
+            cursor = int(prefix);
+            if (!entry_.typing_)
+                QApplication::beep();
+        }
+        accepted_ = text;
+        return Acceptable;
+    }
+
+private:
+    NumericEntry& entry_;
+    mutable QString accepted_;
+};
+
+NumericEntry::NumericEntry(QWidget* parent, KeyHandler keyHandler, int characterLimit)
+    : QLineEdit(parent), keyHandler_(std::move(keyHandler)), characterLimit_(characterLimit)
 {
+    setValidator(new InsertionGuard(*this));
 }
 
 bool NumericEntry::accepts(QChar character) const
@@ -52,31 +98,20 @@ void NumericEntry::changeEvent(QEvent* event)
 
 void NumericEntry::keyPressEvent(QKeyEvent* event)
 {
-    if (isCharacterEvent(event)) {
-        const QString text = event->text();
-        if (!std::all_of(text.begin(), text.end(), [this](QChar c) { return accepts(c); })) {
-            event->accept();  // discarded
-            return;
-        }
-    }
-    QLineEdit::keyPressEvent(event);
-}
-
-void NumericEntry::inputMethodEvent(QInputMethodEvent* event)
-{
-    // Composed characters (dead keys, input methods) are typed characters too.
-    QString kept;
-    for (QChar c : event->commitString()) {
-        if (accepts(c))
-            kept += c;
-    }
-    if (kept == event->commitString()) {
-        QLineEdit::inputMethodEvent(event);
+    if (!isCharacterEvent(event)) {
+        QLineEdit::keyPressEvent(event);
         return;
     }
-    QInputMethodEvent filtered(event->preeditString(), event->attributes());
-    filtered.setCommitString(kept, event->replacementStart(), event->replacementLength());
-    QLineEdit::inputMethodEvent(&filtered);
+    const QString text = event->text();
+    if (!std::all_of(text.begin(), text.end(), [this](QChar c) { return accepts(c); })) {
+        event->accept();  // discarded
+        return;
+    }
+    // A typed character beyond the entry's length is refused as the line edit's
+    // own maximum length would refuse it: without a sound.
+    typing_ = true;
+    QLineEdit::keyPressEvent(event);
+    typing_ = false;
 }
 
 }  // namespace tarvelle::ui

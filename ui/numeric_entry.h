@@ -10,23 +10,32 @@ namespace tarvelle::ui {
 // A line edit whose typed characters go through a key handler before the edit takes
 // them; the handler sets the code to 0 to discard the character. Keys that produce
 // no character (Delete, arrows, Home, End) and the clipboard shortcuts are not
-// character events and keep their usual effect; a paste is limited only by the
-// maximum length.
+// character events and keep their usual effect. Text that arrives without key
+// events (a paste, a drop, an input method's commit, an assistive tool's insertion)
+// is taken whole when it is a number the entry can hold, and otherwise refused
+// whole with a beep, so that the entry never shows a number other than the one used.
 class NumericEntry : public QLineEdit {
 public:
     using KeyHandler = std::function<void(std::int16_t& KeyAscii)>;
 
-    NumericEntry(QWidget* parent, KeyHandler keyHandler);
+    NumericEntry(QWidget* parent, KeyHandler keyHandler, int characterLimit);
+
+    // The most characters the entry holds. The line edit's own maximum length is left
+    // unset: it would cut a paste short before it could be judged whole.
+    int characterLimit() const { return characterLimit_; }
 
 protected:
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
+    class InsertionGuard;
+
     bool accepts(QChar character) const;
 
     KeyHandler keyHandler_;
+    int characterLimit_;
+    bool typing_ = false;  // a typed character is being inserted: refused silently
 };
 
 }  // namespace tarvelle::ui

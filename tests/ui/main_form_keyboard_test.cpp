@@ -1,9 +1,15 @@
 #include "form_fixture.h"
+#include "ui/numeric_entry.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QMenu>
+
+#include <functional>
+
+using tarvelle::ui::NumericEntry;
 
 class MainFormKeyboardTest : public FormFixture {
     Q_OBJECT
@@ -50,11 +56,46 @@ private slots:
         QTest::keyClick(target, Qt::Key_End);
         type(target, "\b9");
         QCOMPARE(target->text(), QStringLiteral("29"));
-        // Text from an input method or on-screen keyboard goes through the same filter.
-        QInputMethodEvent commit;
-        commit.setCommitString(QStringLiteral("1a,2ı"));
-        QApplication::sendEvent(target, &commit);
-        QCOMPARE(target->text(), QStringLiteral("2912"));
+    }
+
+    // Text that arrives without key events is taken whole, without the blanks around
+    // it, or refused whole; it never shows a number other than the one computed.
+    void textWithoutKeyEvents_data()
+    {
+        QTest::addColumn<QString>("arriving");
+        QTest::addColumn<QString>("shown");  // in Text2(0), which holds "1" and 4 characters
+        QTest::newRow("number") << "2.5" << "12.5";
+        QTest::newRow("blanks around") << " \t2.5\r\n" << "12.5";
+        QTest::newRow("comma") << "2,5" << "1";
+        QTest::newRow("sign and exponent") << "-5e-1" << "1";
+        QTest::newRow("blank inside") << "2 5" << "1";
+        QTest::newRow("only blanks") << "  " << "1";
+        QTest::newRow("too long") << "2.50" << "1";
+        QTest::newRow("letter beyond Latin-1") << QStringLiteral("2ı") << "1";
+    }
+
+    void textWithoutKeyEvents()
+    {
+        QFETCH(QString, arriving);
+        QFETCH(QString, shown);
+        auto* target = control<NumericEntry>(QStringLiteral("Text2(0)"));
+        const std::function<void()> channels[] = {
+            [&] { QApplication::clipboard()->setText(arriving);
+                  QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier); },
+            [&] { QApplication::clipboard()->setText(arriving);
+                  target->paste(); },  // the context menu's "Coller"
+            [&] { QInputMethodEvent commit;
+                  commit.setCommitString(arriving);
+                  QApplication::sendEvent(target, &commit); },
+            [&] { QAccessible::queryAccessibleInterface(target)->editableTextInterface()->insertText(1, arriving); },
+        };
+        for (const auto& bring : channels) {
+            target->setText(QStringLiteral("1"));
+            target->setFocus();
+            target->end(false);
+            bring();
+            QCOMPARE(target->text(), shown);
+        }
     }
 
     void clipboardAndContextMenu()
@@ -69,9 +110,10 @@ private slots:
         QTest::keyClick(source, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(source->text(), QStringLiteral("4.25"));
 
-        // A paste brings any text, cut only to the entry's length.
-        QApplication::clipboard()->setText(QStringLiteral("-5e-12"));
-        for (const auto& [name, shown] : {std::pair{"Text3(0)", "-5e-"}, std::pair{"Text3(1)", "-5e-1"}}) {
+        // A paste that fits the entry replaces its selection.
+        QApplication::clipboard()->setText(QStringLiteral("12.75"));
+        for (const auto& [name, shown] : {std::pair{"Text3(0)", "4.25"}, std::pair{"Text3(1)", "12.75"}}) {
+            entry(name)->setText(QStringLiteral("4.25"));
             entry(name)->setFocus();
             entry(name)->selectAll();
             QTest::keyClick(entry(name), Qt::Key_V, Qt::ControlModifier);

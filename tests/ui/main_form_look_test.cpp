@@ -1,5 +1,6 @@
 #include "form_fixture.h"
 #include "ui/pictures/diagrams.h"
+#include "ui/numeric_entry.h"
 #include "ui/pixel_pictures.h"
 
 #include <QGlyphRun>
@@ -129,8 +130,8 @@ private slots:
                          qPrintable(what + QStringLiteral(": width ×%1").arg(widening)));
             }
         }
-        for (QLineEdit* e : form->findChildren<QLineEdit*>())
-            QVERIFY(e->fontMetrics().horizontalAdvance(QString(e->maxLength(), QLatin1Char('8'))) <= e->width() - 8);
+        for (auto* e : form->findChildren<tarvelle::ui::NumericEntry*>())
+            QVERIFY(e->fontMetrics().horizontalAdvance(QString(e->characterLimit(), QLatin1Char('8'))) <= e->width() - 8);
 
         for (const char* name : {"Label3", "Label2", "Label1"}) {
             QLabel* title = label(name);

@@ -28,11 +28,13 @@ int main(int argc, char* argv[])
                  {64, design32}, {128, design32}, {256, design32}};
     const QDir output(QString::fromLocal8Bit(argv[1]));
     for (const auto& [size, design] : sizes) {
+        // Whole pixels repeated, with no device pixel ratio: the painter must draw
+        // every enlarged pixel, not the design at its own size.
         const int ratio = size / design.width();
+        const QImage enlarged = design.scaled(design.size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation);
         QImage icon(size, size, QImage::Format_ARGB32);
         icon.fill(Qt::transparent);
-        QPainter(&icon).drawImage((size - design.width() * ratio) / 2, (size - design.height() * ratio) / 2,
-                                  tarvelle::ui::pictureForRatio(design, ratio).copy());
+        QPainter(&icon).drawImage((size - enlarged.width()) / 2, (size - enlarged.height()) / 2, enlarged);
         if (!icon.save(output.filePath(QStringLiteral("%1.png").arg(size)))) {
             std::fprintf(stderr, "app_icon_pngs: cannot write the %d pixel icon\n", size);
             return 1;
