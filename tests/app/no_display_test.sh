@@ -1,8 +1,25 @@
 #!/usr/bin/env bash
-# With no display at all the program says so in one French line and exits with 1.
+# Without a display that answers, the program says so in one French line on its
+# error output, naming what it tried, writes nothing else and exits with 1.
 #   usage: no_display_test.sh PROGRAM
-output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$1" 2>&1)
-status=$?
-echo "status $status: $output"
-[ "$status" -eq 1 ] && [ "$(printf '%s\n' "$output" | wc -l)" -eq 1 ] &&
-    printf '%s' "$output" | grep -q "aucun affichage graphique n'a été trouvé"
+program=$1
+export XDG_RUNTIME_DIR=$(mktemp -d)
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+failed=0
+check() {  # ENVIRONMENT... -- EXPECTED
+    local settings=() expected
+    while [ "$1" != -- ]; do settings+=("$1"); shift; done
+    expected=$2
+    out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "${settings[@]}" "$program" 2>"$XDG_RUNTIME_DIR/err")
+    status=$?
+    err=$(cat "$XDG_RUNTIME_DIR/err")
+    if [ "$status" -ne 1 ] || [ -n "$out" ] || [ "$err" != "tarvelle : $expected ; lancez Tarvelle depuis une session de bureau." ]; then
+        echo "with ${settings[*]}: status $status, output '$out', error output '$err'"
+        failed=1
+    fi
+}
+check -- "aucun affichage graphique n'a été trouvé (ni X11, ni Wayland)"
+check DISPLAY=:97 -- "aucun affichage graphique n'a répondu (essayé : X11 « :97 »)"
+check WAYLAND_DISPLAY=nowhere -- "aucun affichage graphique n'a répondu (essayé : Wayland « nowhere »)"
+check QT_QPA_PLATFORM=nonesuch -- "aucun affichage graphique n'a répondu (essayé : la plate-forme Qt « nonesuch »)"
+exit $failed

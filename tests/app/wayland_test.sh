@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Starts the built program natively on Wayland, in a headless Weston with its own
+# Starts the built program on a session that has only Wayland, in a headless Weston with its own
 # session and accessibility buses, computes one result through AT-SPI, then stops
 # it. Fails on any message the program writes to its error output.
 #   usage: wayland_test.sh PROGRAM DRIVER
@@ -20,7 +20,7 @@ pids+=("$bus")
 weston --backend=headless-backend.so --socket=tarvelle-test --idle-time=0 >"$work/weston.log" 2>&1 & pids+=($!)
 for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/tarvelle-test" ] && break; sleep 0.1; done
 
-WAYLAND_DISPLAY=tarvelle-test QT_QPA_PLATFORM=wayland QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+WAYLAND_DISPLAY=tarvelle-test QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
     "$program" 2>"$work/stderr" & app=$!
 pids+=("$app")
 status=0

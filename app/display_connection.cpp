@@ -1,0 +1,101 @@
+#include "app/display_connection.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace tarvelle::app {
+namespace {
+
+// The error output, sent to a scratch file until the display has answered.
+class HeldErrorOutput {
+public:
+    HeldErrorOutput()
+    {
+#ifdef Q_OS_UNIX
+        std::fflush(stderr);
+        if (held_ && (saved_ = dup(STDERR_FILENO)) >= 0)
+            dup2(fileno(held_), STDERR_FILENO);
+#endif
+    }
+    ~HeldErrorOutput() { release(true); }
+
+    // Gives the error output back, and with `replay` writes out what was held.
+    void release(bool replay)
+    {
+#ifdef Q_OS_UNIX
+        if (saved_ < 0)
+            return;
+        std::fflush(stderr);
+        dup2(saved_, STDERR_FILENO);
+        close(saved_);
+        saved_ = -1;
+        if (replay) {
+            std::rewind(held_);
+            char buffer[4096];
+            for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, held_)) > 0;)
+                std::fwrite(buffer, 1, n, stderr);
+        }
+#endif
+        if (held_)
+            std::fclose(held_);
+        held_ = nullptr;
+    }
+
+private:
+    std::FILE* held_ = std::tmpfile();
+    int saved_ = -1;
+};
+
+HeldErrorOutput* heldOutput = nullptr;
+QtMessageHandler toolkitHandler = nullptr;
+
+void reportMissingDisplay(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        toolkitHandler(type, context, message);
+        return;
+    }
+    // The only fatal error while connecting: no platform plugin could start.
+    heldOutput->release(false);
+    std::fprintf(stderr, "%s\n", noDisplayMessage().toLocal8Bit().constData());
+    std::_Exit(1);
+}
+
+QString quoted(const char* variable)
+{
+    return QStringLiteral("« %1 »").arg(qEnvironmentVariable(variable));
+}
+
+}  // namespace
+
+QString noDisplayMessage()
+{
+    QStringList tried;
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        tried << QStringLiteral("la plate-forme Qt %1").arg(quoted("QT_QPA_PLATFORM"));
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        tried << QStringLiteral("Wayland %1").arg(quoted("WAYLAND_DISPLAY"));
+    if (!qEnvironmentVariableIsEmpty("DISPLAY"))
+        tried << QStringLiteral("X11 %1").arg(quoted("DISPLAY"));
+    const QString what = tried.isEmpty()
+                             ? QStringLiteral("aucun affichage graphique n'a été trouvé (ni X11, ni Wayland)")
+                             : QStringLiteral("aucun affichage graphique n'a répondu (essayé : %1)").arg(tried.join(", "));
+    return QStringLiteral("tarvelle : %1 ; lancez Tarvelle depuis une session de bureau.").arg(what);
+}
+
+std::unique_ptr<QApplication> connectToDisplay(int& argc, char** argv)
+{
+    HeldErrorOutput held;
+    heldOutput = &held;
+    toolkitHandler = qInstallMessageHandler(reportMissingDisplay);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(toolkitHandler);
+    heldOutput = nullptr;
+    return application;
+}
+
+}  // namespace tarvelle::app
