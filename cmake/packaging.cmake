@@ -6,12 +6,13 @@ install(FILES ${PROJECT_SOURCE_DIR}/app/debian/copyright DESTINATION ${doc_dir})
 find_program(TARVELLE_GZIP gzip)
 if(TARVELLE_GZIP)
     # Compressed as Debian wants them: at the highest level, with no name or time stamp.
+    configure_file(${PROJECT_SOURCE_DIR}/app/tarvelle.1.in ${PROJECT_BINARY_DIR}/tarvelle.1 @ONLY)
     set(compressed "")
-    foreach(file app/debian/changelog app/tarvelle.1)
+    foreach(file ${PROJECT_SOURCE_DIR}/app/debian/changelog ${PROJECT_BINARY_DIR}/tarvelle.1)
         get_filename_component(name ${file} NAME)
         add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/${name}.gz
-            COMMAND ${TARVELLE_GZIP} -9n -c ${PROJECT_SOURCE_DIR}/${file} > ${PROJECT_BINARY_DIR}/${name}.gz
-            DEPENDS ${PROJECT_SOURCE_DIR}/${file})
+            COMMAND ${TARVELLE_GZIP} -9n -c ${file} > ${PROJECT_BINARY_DIR}/${name}.gz
+            DEPENDS ${file})
         list(APPEND compressed ${PROJECT_BINARY_DIR}/${name}.gz)
     endforeach()
     add_custom_target(tarvelle_compressed_docs ALL DEPENDS ${compressed})

@@ -10,8 +10,7 @@ if(failed)
 endif()
 
 set(id org.example.tarvelle)
-foreach(file bin/tarvelle share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml
-             share/icons/hicolor/16x16/apps/${id}.png share/icons/hicolor/32x32/apps/${id}.png)
+foreach(file bin/tarvelle share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml)
     if(NOT EXISTS ${PREFIX}/${file})
         message(SEND_ERROR "missing from the install tree: ${file}")
     endif()
@@ -30,13 +29,10 @@ if(at EQUAL -1)
     message(SEND_ERROR "the metainfo lacks the 1.00 release")
 endif()
 
-foreach(icon 16 32)
-    execute_process(COMMAND file -b ${PREFIX}/share/icons/hicolor/${icon}x${icon}/apps/${id}.png
-                    OUTPUT_VARIABLE kind)
-    if(NOT kind MATCHES "PNG image data, ${icon} x ${icon}")
-        message(SEND_ERROR "the ${icon}-pixel icon is ${kind}")
-    endif()
-endforeach()
+execute_process(COMMAND readelf -d ${PREFIX}/bin/tarvelle OUTPUT_VARIABLE dynamic)
+if(dynamic MATCHES "R(UN)?PATH")
+    message(SEND_ERROR "the installed program carries a run path: ${dynamic}")
+endif()
 
 execute_process(COMMAND desktop-file-validate ${PREFIX}/share/applications/${id}.desktop
                 RESULT_VARIABLE failed OUTPUT_VARIABLE said ERROR_VARIABLE said)

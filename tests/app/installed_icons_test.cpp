@@ -4,9 +4,9 @@
 #include <QImage>
 #include <QTest>
 
-// Each PNG of the icon theme is its design with every pixel repeated a whole number of
+// Each installed PNG of the icon theme is its design with every pixel repeated a whole number of
 // times, centred on a transparent square: no speck in a corner, no blur.
-class AppIconPngsTest : public QObject {
+class InstalledIconsTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -25,7 +25,7 @@ private slots:
         QFETCH(int, size);
         QFETCH(int, design);
         QFETCH(int, ratio);
-        const QImage icon = QImage(QStringLiteral(TARVELLE_ICON_PNGS "/%1.png").arg(size))
+        const QImage icon = QImage(QStringLiteral(TARVELLE_ICON_THEME "/%1x%1/apps/org.example.tarvelle.png").arg(size))
                                 .convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(icon.size(), QSize(size, size));
         const QImage drawing =
@@ -50,8 +50,8 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    AppIconPngsTest test;
+    InstalledIconsTest test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "app_icon_pngs_test.moc"
+#include "installed_icons_test.moc"

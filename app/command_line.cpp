@@ -1,0 +1,44 @@
+#include "app/command_line.h"
+
+#include <cstdio>
+#include <string_view>
+
+namespace tarvelle::app {
+namespace {
+
+constexpr const char* usage =
+    "Utilisation : tarvelle [--help | --version]\n"
+    "Impédance caractéristique des lignes bifilaires et coaxiales, dans une fenêtre.\n"
+    "Les mêmes calculs, le calcul inverse et des tables depuis un terminal : tarvelle-calc --help\n"
+    "\n"
+    "  --help     affiche cette aide et quitte\n"
+    "  --version  affiche la version et quitte\n";
+
+constexpr const char* version =
+    "tarvelle " TARVELLE_VERSION "\n"
+    "Licence GPLv3+ : GNU GPL version 3 ou ultérieure <https://gnu.org/licenses/gpl.html>.\n"
+    "Ce programme est un logiciel libre, fourni sans aucune garantie.\n";
+
+}  // namespace
+
+std::optional<int> answerBeforeDisplay(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--help" || argument == "--version") {
+            std::fputs(argument == "--help" ? usage : version, stdout);
+            return std::fflush(stdout) == 0 ? 0 : 1;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<int> refuseLeftoverArguments(int argc, char** argv)
+{
+    if (argc < 2)
+        return std::nullopt;
+    std::fprintf(stderr, "tarvelle : argument inconnu « %s »\nEssayez « tarvelle --help ».\n", argv[1]);
+    return 2;
+}
+
+}  // namespace tarvelle::app
