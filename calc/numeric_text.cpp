@@ -1,7 +1,8 @@
 #include "calc/numeric_text.h"
 
+#include <fast_float/fast_float.h>
+
 #include <algorithm>
-#include <charconv>
 #include <limits>
 #include <string>
 
@@ -23,7 +24,7 @@ std::string withoutBlanks(std::string_view text)
     return kept;
 }
 
-// The leading number of a blank-free text, split into what from_chars needs.
+// The leading number of a blank-free text, split into what the reader needs.
 struct LeadingNumber {
     bool negative = false;
     std::string unsignedPart;  // digits, point and exponent as read
@@ -93,11 +94,14 @@ double numericValue(std::string_view text)
     if (number.unsignedPart.empty())
         return 0.0;
 
+    // fast_float rounds correctly, as std::from_chars does, and is there on every
+    // platform (libc++ has no from_chars for double), so every build reads the same bits.
     double value = 0.0;
     const char* first = number.unsignedPart.data();
     const char* last = first + number.unsignedPart.size();
-    if (std::from_chars(first, last, value).ec == std::errc::result_out_of_range) {
-        // Too large gives infinity; too small to be told from zero gives 0.
+    if (fast_float::from_chars(first, last, value).ec == std::errc::result_out_of_range) {
+        // Too large gives infinity; too small to be told from zero gives 0 (some
+        // versions of the reader report these as out of range).
         value = number.decimalMagnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return number.negative ? -value : value;

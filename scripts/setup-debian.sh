@@ -1,23 +1,30 @@
 #!/usr/bin/env bash
-# Installs what Tarvelle needs to build, run and test on Debian 12. Idempotent:
-# apt-get runs only when a package is missing.
+# Installs what Tarvelle needs on Debian 12: to build and run the program, and with
+# --tests, to run its whole test suite too. Idempotent: apt-get runs only when a
+# package is missing.
+#   usage: scripts/setup-debian.sh [--tests]
 set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    libgtest-dev
-    clang libclang-rt-14-dev   # the fuzzer
+    libfast-float-dev       # the number reader of the calculation core
     qt6-base-dev qt6-qpa-plugins libgl-dev
     qt6-wayland             # native on Wayland
     qt6-translations-l10n   # Qt's own texts in French
     fonts-wine              # the free "MS Sans Serif" that the window is laid out for
     fonts-dejavu-core       # the outline face for dense screens
-    weston dbus-daemon at-spi2-core python3-pyatspi   # the start-up test, on Wayland, driven through AT-SPI
-    lintian man-db                      # checking the Debian package and its manual page
-    locales
-    desktop-file-utils appstream file   # validating the desktop entry and the AppStream record
-    dpkg-dev                            # the Debian package's dependencies
 )
+if [ "${1:-}" = --tests ]; then
+    packages+=(
+        libgtest-dev
+        clang libclang-rt-14-dev libc++-dev libc++abi-dev   # the fuzzer, and the core built on libc++
+        weston dbus-daemon at-spi2-core python3-pyatspi     # the start-up test, on Wayland, driven through AT-SPI
+        lintian man-db                      # checking the Debian package and its manual pages
+        locales
+        desktop-file-utils appstream file   # validating the desktop entry and the AppStream record
+        dpkg-dev                            # the Debian package's dependencies
+    )
+fi
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
@@ -32,7 +39,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # A French locale, for checking that nothing depends on the process locale.
-if ! locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$'; then
+if [ "${1:-}" = --tests ] && ! locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$'; then
     as_root sed -i 's/^# *\(fr_FR.UTF-8 UTF-8\)/\1/' /etc/locale.gen
     as_root locale-gen >/dev/null
 fi
