@@ -35,8 +35,12 @@ QFont formFont(qreal devicePixelRatio)
 
 void useFormFont(qreal devicePixelRatio)
 {
-    if (QApplication::font() != formFont(devicePixelRatio))
-        QApplication::setFont(formFont(devicePixelRatio));
+    const QFont font = formFont(devicePixelRatio);
+    if (QApplication::font() != font)
+        QApplication::setFont(font);
+    // Tooltips are windows of their own, with a desktop theme's tooltip font.
+    if (QToolTip::font() != font)
+        QToolTip::setFont(font);
 }
 
 void useClassicLook()

@@ -36,7 +36,6 @@ MainForm::MainForm(QWidget* parent)
       commands_(*this, QLocale::system().decimalPoint().toStdString())
 {
     setObjectName(QStringLiteral("MainForm"));
-    setAttribute(Qt::WA_WindowPropagation);  // message boxes and menus take its font and palette
     setWindowTitle(caption());
     setFixedSize(ui::clientSize);
     buildControls();
@@ -56,8 +55,11 @@ QString MainForm::caption()
 bool MainForm::event(QEvent* event)
 {
     // Moved to a screen of another density, the window's text takes the font drawn
-    // for it.
-    if (event->type() == QEvent::ScreenChangeInternal || event->type() == QEvent::Show) {
+    // for it; a desktop theme that sets its fonts after start-up (qt6ct does) gets
+    // the window's font back, for the tooltips and the dialogs too.
+    const auto type = event->type();
+    if (type == QEvent::ScreenChangeInternal || type == QEvent::Show || type == QEvent::ApplicationFontChange ||
+        type == QEvent::ThemeChange) {
         ui::useFormFont(devicePixelRatioF());
         // Set on the window too, so that a desktop theme that later sets the
         // application's font leaves the window's text, measured for this one, alone.
@@ -273,6 +275,7 @@ void MainForm::showErrorMessage(std::string_view title, std::string_view text)
 {
     QMessageBox box(QMessageBox::Critical, fromUtf8(title), fromUtf8(text), QMessageBox::Ok, this);
     box.setDefaultButton(QMessageBox::Ok);
+    box.setFont(font());  // the window's, not a desktop theme's message-box font
     if (auto* icon = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
         icon->setAccessibleName(fromUtf8(title));
     box.exec();

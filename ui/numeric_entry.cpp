@@ -3,8 +3,10 @@
 #include "calc/entry_filter.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMenu>
 #include <QValidator>
 
 #include <algorithm>
@@ -94,6 +96,16 @@ void NumericEntry::changeEvent(QEvent* event)
     if (event->type() == QEvent::EnabledChange)
         setReadOnly(!isEnabled());
     QLineEdit::changeEvent(event);
+}
+
+void NumericEntry::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The entry's menu in the window's font, not in a desktop theme's menu font. The
+    // window's own (the entry's inherits it) says which of its properties were set.
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setFont(window()->font());
+    menu->popup(event->globalPos());
 }
 
 void NumericEntry::keyPressEvent(QKeyEvent* event)

@@ -17,13 +17,15 @@ struct SeenBox {
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
+    bool inWindowFont = true;  // its text in the window's font, whatever the desktop theme's
     bool operator==(const SeenBox&) const = default;
 };
 
 // Lets QCOMPARE print it.
 inline char* toString(const SeenBox& seen)
 {
-    const QString text = QStringLiteral("{%1 | %2 | icon %3 | %4}").arg(seen.title, seen.text).arg(int(seen.icon));
+    const QString text = QStringLiteral("{%1 | %2 | icon %3 | %4 | window font %5}")
+                             .arg(seen.title, seen.text).arg(int(seen.icon)).arg(seen.inWindowFont);
     return qstrdup(text.arg(seen.buttons.join(',')).toUtf8().constData());
 }
 
@@ -81,6 +83,10 @@ private:
         SeenBox seen{modal->windowTitle(), box ? box->text() : QString(), box ? box->icon() : QMessageBox::NoIcon, {}};
         for (QAbstractButton* button : box ? box->buttons() : QList<QAbstractButton*>())
             seen.buttons << button->text();
+        for (QLabel* label : modal->findChildren<QLabel*>()) {
+            if (!label->text().isEmpty())
+                seen.inWindowFont = seen.inWindowFont && label->font() == form->font();
+        }
         seen_ << seen;
         if (QAbstractButton* ok = box ? box->button(QMessageBox::Ok) : nullptr)
             ok->click();

@@ -4,7 +4,10 @@
 #include "ui/pixel_pictures.h"
 
 #include <QGlyphRun>
+#include <QContextMenuEvent>
 #include <QLocale>
+#include <QMenu>
+#include <QToolTip>
 #include <QPainter>
 #include <QScreen>
 #include <QStyleOptionButton>
@@ -233,6 +236,33 @@ private slots:
                 for (quint32 glyph : run.glyphIndexes())
                     QVERIFY2(glyph != 0, qPrintable(text + QStringLiteral(" in ") + run.rawFont().familyName()));
         }
+    }
+
+    // A desktop theme that sets its fonts once the window is up (qt6ct does) leaves
+    // the window, its tooltips, its entries' menu and its message boxes in one font.
+    void oneFontUnderADesktopTheme()
+    {
+        // The events are those that a running event loop delivers.
+        const QFont themeFont(QStringLiteral("DejaVu Sans"), 11);
+        QApplication::setFont(themeFont);
+        QEvent fontChange(QEvent::ApplicationFontChange);
+        QApplication::sendEvent(form.get(), &fontChange);
+        for (const char* widgetClass : {"QMenu", "QMessageBox", "QLabel", "QTipLabel"})
+            QApplication::setFont(themeFont, widgetClass);
+        QEvent themeChange(QEvent::ThemeChange);
+        QApplication::sendEvent(form.get(), &themeChange);
+        QCOMPARE(form->font(), tarvelle::ui::formFont(ratio()));
+        QCOMPARE(QToolTip::font(), form->font());
+
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), entry("Text2(1)")->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(entry("Text2(1)"), &click);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCOMPARE(menu->font(), form->font());
+        menu->close();
+
+        QTest::mouseClick(button("Command2"), Qt::LeftButton);
+        QCOMPARE(boxesSeen(), QList{errorBox(QStringLiteral("Vous devez entrer des valeurs pour effectuer le calcul !"))});
     }
 };
 
