@@ -1,24 +1,12 @@
-# The licence, the Debian changelog and the manual page, installed with the program;
+# The licence, the Debian changelog and the manual page, installed with the program
+# (tarvelle-calc's are installed by cli/);
 # `scripts/package-debian.sh` builds the Debian package from them with cpack, its
 # dependencies on the Qt runtime computed from the program by dpkg-shlibdeps.
 set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/tarvelle)
 install(FILES ${PROJECT_SOURCE_DIR}/app/debian/copyright DESTINATION ${doc_dir})
-find_program(TARVELLE_GZIP gzip)
-if(TARVELLE_GZIP)
-    # Compressed as Debian wants them: at the highest level, with no name or time stamp.
-    configure_file(${PROJECT_SOURCE_DIR}/app/tarvelle.1.in ${PROJECT_BINARY_DIR}/tarvelle.1 @ONLY)
-    set(compressed "")
-    foreach(file ${PROJECT_SOURCE_DIR}/app/debian/changelog ${PROJECT_BINARY_DIR}/tarvelle.1)
-        get_filename_component(name ${file} NAME)
-        add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/${name}.gz
-            COMMAND ${TARVELLE_GZIP} -9n -c ${file} > ${PROJECT_BINARY_DIR}/${name}.gz
-            DEPENDS ${file})
-        list(APPEND compressed ${PROJECT_BINARY_DIR}/${name}.gz)
-    endforeach()
-    add_custom_target(tarvelle_compressed_docs ALL DEPENDS ${compressed})
-    install(FILES ${PROJECT_BINARY_DIR}/changelog.gz DESTINATION ${doc_dir})
-    install(FILES ${PROJECT_BINARY_DIR}/tarvelle.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-endif()
+configure_file(${PROJECT_SOURCE_DIR}/app/tarvelle.1.in ${PROJECT_BINARY_DIR}/tarvelle.1 @ONLY)
+tarvelle_install_compressed(${PROJECT_BINARY_DIR}/tarvelle.1 ${CMAKE_INSTALL_MANDIR}/man1)
+tarvelle_install_compressed(${PROJECT_SOURCE_DIR}/app/debian/changelog ${doc_dir})
 
 set(CPACK_PACKAGE_NAME tarvelle)
 set(CPACK_PACKAGE_VENDOR "Tarvelle")
@@ -45,6 +33,9 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 impedance of a two-wire line, a square coaxial line and a round coaxial
 line from two dimensions in millimetres. Each panel shows a cross-section
 of the line on which the letters d and D mark what its two entries
-measure. The program's window is in French.")
+measure. The program's window is in French.
+.
+The command tarvelle-calc gives the same results from a terminal, finds
+the dimension that gives a wanted impedance, and prints tables.")
 
 include(CPack)

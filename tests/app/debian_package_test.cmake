@@ -31,7 +31,8 @@ execute_process(COMMAND dpkg-deb -c ${package} OUTPUT_VARIABLE contents)
 set(id org.example.tarvelle)
 set(expected ./usr/bin/tarvelle ./usr/share/applications/${id}.desktop ./usr/share/metainfo/${id}.metainfo.xml
              ./usr/share/doc/tarvelle/copyright ./usr/share/doc/tarvelle/changelog.gz
-             ./usr/share/man/man1/tarvelle.1.gz)
+             ./usr/share/man/man1/tarvelle.1.gz ./usr/bin/tarvelle-calc ./usr/share/man/man1/tarvelle-calc.1.gz
+             ./usr/share/bash-completion/completions/tarvelle-calc)
 foreach(size 16 24 32 48 64 128 256)
     list(APPEND expected ./usr/share/icons/hicolor/${size}x${size}/apps/${id}.png)
 endforeach()

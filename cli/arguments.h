@@ -1,0 +1,46 @@
+#pragma once
+
+#include "calc/line_formulas.h"
+#include "cli/decimal_range.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace tarvelle::cli {
+
+// The value of -d, -D or -z: one number as typed, or a range of numbers.
+struct Quantity {
+    std::string typed;
+    std::optional<DecimalRange> range;
+
+    std::int64_t count() const { return range ? range->count : 1; }
+    std::string text(std::int64_t row) const { return range ? range->text(row) : typed; }
+};
+
+struct Request {
+    enum class Action { Calculate, ShowHelp, ShowVersion };
+    Action action = Action::Calculate;
+    const LineFormula* line = nullptr;
+    // -d, -D and -z: exactly two of them are given.
+    std::optional<Quantity> small, large, impedance;
+    bool csv = false;
+    bool localeSeparator = false;
+
+    bool isTable() const;
+};
+
+struct UsageError {
+    std::string message;  // French, without the program's name
+    int status = 2;
+};
+
+// Reads the words that follow the program's name: the line and the options, in any
+// order, "--" ending the options. The values are checked as the window checks its
+// entries; nothing is computed yet.
+std::variant<Request, UsageError> readArguments(std::span<const std::string_view> words);
+
+}  // namespace tarvelle::cli

@@ -1,0 +1,78 @@
+#include "cli/decimal_range.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+
+namespace tarvelle::cli {
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+int decimalsOf(std::string_view plainNumber)
+{
+    const auto point = plainNumber.find('.');
+    return point == std::string_view::npos ? 0 : static_cast<int>(plainNumber.size() - point - 1);
+}
+
+}  // namespace
+
+bool isPlainNumber(std::string_view text)
+{
+    const auto digits = std::count_if(text.begin(), text.end(), isDigit);
+    const auto points = std::count(text.begin(), text.end(), '.');
+    return digits > 0 && points <= 1 && static_cast<std::size_t>(digits + points) == text.size();
+}
+
+std::optional<std::int64_t> scaledValue(std::string_view plainNumber, int decimals)
+{
+    const auto point = std::min(plainNumber.find('.'), plainNumber.size());
+    std::string digits(plainNumber.substr(0, point));
+    const std::string_view fraction = plainNumber.substr(std::min(point + 1, plainNumber.size()));
+    digits.append(fraction.substr(0, static_cast<std::size_t>(decimals)));
+    digits.append(static_cast<std::size_t>(decimals) - std::min(fraction.size(), static_cast<std::size_t>(decimals)), '0');
+    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
+    if (digits.size() > 18)
+        return std::nullopt;
+    std::int64_t value = 0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    return value;
+}
+
+std::string decimalText(std::int64_t scaled, int decimals)
+{
+    std::array<char, 24> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), scaled).ptr;
+    std::string text(buffer.data(), end);
+    if (decimals > 0) {
+        if (text.size() <= static_cast<std::size_t>(decimals))
+            text.insert(0, static_cast<std::size_t>(decimals) + 1 - text.size(), '0');
+        text.insert(text.size() - static_cast<std::size_t>(decimals), 1, '.');
+    }
+    return text;
+}
+
+std::variant<DecimalRange, std::string> makeRange(std::string_view start, std::string_view stop,
+                                                  std::string_view step)
+{
+    const std::string written = std::string(start) + ':' + std::string(stop) + ':' + std::string(step);
+    DecimalRange range;
+    range.decimals = std::max({decimalsOf(start), decimalsOf(stop), decimalsOf(step)});
+    const auto first = scaledValue(start, range.decimals);
+    const auto last = scaledValue(stop, range.decimals);
+    const auto increment = scaledValue(step, range.decimals);
+    if (!first || !last || !increment)
+        return "plage trop fine : " + written + " (18 chiffres au plus, décimales comprises)";
+    if (*increment == 0)
+        return "la plage " + written + " a un pas nul : elle donnerait une infinité de lignes";
+    if (*last < *first)
+        return "la plage " + written + " donne 0 ligne : la fin est avant le début";
+    range.first = *first;
+    range.step = *increment;
+    range.count = (*last - *first) / *increment + 1;
+    if (range.count > maxRows)
+        return "la plage " + written + " donne " + std::to_string(range.count) + " lignes, " + std::to_string(maxRows) + " au plus";
+    return range;
+}
+
+}  // namespace tarvelle::cli

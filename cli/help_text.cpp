@@ -1,0 +1,51 @@
+#include "cli/help_text.h"
+
+namespace tarvelle::cli {
+
+const char* helpText()
+{
+    return "Utilisation : tarvelle-calc LIGNE -d d -D D\n"
+           "              tarvelle-calc LIGNE -z Z (-d d | -D D)\n"
+           "Impédance caractéristique d'une ligne à air, calculée comme dans la fenêtre de Tarvelle ;\n"
+           "avec -z, la dimension qui donne cette impédance, au micromètre.\n"
+           "\n"
+           "LIGNE :\n"
+           "  bifilaire (two-wire)     Z = 276 log10(2D/d) ; d : diamètre des fils,\n"
+           "                           D : écartement de leurs axes\n"
+           "  carree, carrée (square)  Z = 138 log10(1,07 D/d) ; d : diamètre du conducteur central,\n"
+           "                           D : largeur intérieure du carré\n"
+           "  ronde (round)            Z = 138 log10(D/d) ; d : diamètre du conducteur central,\n"
+           "                           D : diamètre intérieur du tube\n"
+           "\n"
+           "Options (deux de -d, -D et -z) :\n"
+           "  -d VALEUR    d en millimètres\n"
+           "  -D VALEUR    D en millimètres\n"
+           "  -z VALEUR    impédance visée en ohms\n"
+           "  --csv        tableau aux colonnes séparées par des virgules, non des tabulations\n"
+           "  --locale     résultat seul écrit avec le séparateur décimal de la langue\n"
+           "  --help       affiche cette aide et quitte\n"
+           "  --version    affiche la version et quitte\n"
+           "\n"
+           "Une VALEUR s'écrit comme dans la fenêtre : des chiffres et au plus un point.\n"
+           "DÉBUT:FIN:PAS donne une plage (FIN comprise) ; une ou deux plages donnent un\n"
+           "tableau de toutes les combinaisons, colonnes d, D et Z, nombres avec un point.\n"
+           "\n"
+           "Code de sortie : 0 si tout est calculé, 1 si un calcul est impossible,\n"
+           "2 pour une commande incorrecte.\n"
+           "\n"
+           "Exemples :\n"
+           "  tarvelle-calc bifilaire -d 2 -D 50       468.9\n"
+           "  tarvelle-calc ronde -z 50 -D 14          le diamètre d pour 50 ohms\n"
+           "  tarvelle-calc carree -d 5 -D 10:20:0.5   un tableau\n";
+}
+
+const char* versionText()
+{
+    return "tarvelle-calc (Tarvelle) " TARVELLE_VERSION "\n"
+           "Copyright 2026 The Tarvelle developers\n"
+           "Licence GPLv3+ : GNU GPL version 3 ou ultérieure <https://gnu.org/licenses/gpl.html>\n"
+           "Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribuer.\n"
+           "Il n'y a AUCUNE GARANTIE, dans les limites permises par la loi.\n";
+}
+
+}  // namespace tarvelle::cli

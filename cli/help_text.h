@@ -1,0 +1,8 @@
+#pragma once
+
+namespace tarvelle::cli {
+
+const char* helpText();
+const char* versionText();
+
+}  // namespace tarvelle::cli

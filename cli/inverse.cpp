@@ -1,0 +1,120 @@
+#include "cli/inverse.h"
+
+#include "calc/messages.h"
+#include "calc/numeric_text.h"
+#include "calc/result_text.h"
+#include "cli/decimal_range.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace tarvelle::cli {
+namespace {
+
+float windowImpedance(const LineFormula& formula, Dimension free, double fixed, std::int64_t step)
+{
+    const double value = numericValue(decimalText(step, 3));
+    return free == Dimension::Small ? lineImpedance(formula, value, fixed) : lineImpedance(formula, fixed, value);
+}
+
+// What the window shows for the step, read back as a number. A ratio beyond the
+// single range counts as infinitely high and one that vanishes as infinitely low, so
+// that the steps stay in order.
+double shownValue(const LineFormula& formula, Dimension free, double fixed, std::int64_t step)
+{
+    try {
+        return numericValue(resultText(windowImpedance(formula, free, fixed, step), "."));
+    } catch (const CalculationError& error) {
+        const double infinity = std::numeric_limits<double>::infinity();
+        return error.kind() == CalculationError::Kind::Overflow ? infinity : -infinity;
+    }
+}
+
+// The first step of [smallestStep, largestStep] where `holds` (false, then true for
+// good) is true, or largestStep + 1: a gallop out from `start`, then a bisection.
+template <typename Predicate>
+std::int64_t firstStepWhere(Predicate holds, std::int64_t start)
+{
+    std::int64_t below = start;  // holds() false there, or below the steps
+    std::int64_t above = start;  // holds() true there, or above the steps
+    std::int64_t stride = 1;
+    if (holds(start)) {
+        do {
+            above = below;
+            below = std::max(smallestStep - 1, above - stride);
+            stride *= 2;
+        } while (below >= smallestStep && holds(below));
+    } else {
+        do {
+            below = above;
+            above = std::min(largestStep + 1, below + stride);
+            stride *= 2;
+        } while (above <= largestStep && !holds(above));
+    }
+    while (above - below > 1) {
+        const std::int64_t middle = below + (above - below) / 2;
+        (holds(middle) ? above : below) = middle;
+    }
+    return above;
+}
+
+std::string withDecimals(double value, int decimals)
+{
+    std::array<char, 64> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                   std::chars_format::fixed, decimals).ptr;
+    return std::string(buffer.data(), end);
+}
+
+}  // namespace
+
+std::variant<Solution, std::string> solveDimension(const LineFormula& formula, Dimension free, double fixed,
+                                                   std::string_view target)
+{
+    const char* name = free == Dimension::Small ? "d" : "D";
+    const double wanted = numericValue(target);
+    const double factor = formula.factor;
+    const double lowest = factor * std::log10(formula.multiplier);  // the impedance for D = d
+    if (wanted <= lowest) {
+        return "impédance trop faible : il faudrait D ≤ d (cette ligne donne " + withDecimals(lowest, 2) +
+               " ohms pour D = d)";
+    }
+    const double ratio = std::pow(10.0, wanted / factor);
+    const double exact = free == Dimension::Small ? formula.multiplier * fixed / ratio : fixed * ratio / formula.multiplier;
+    const double exactSteps = exact * 1000.0;
+    if (std::isnan(exactSteps))
+        return messages::impossibleCalculation;
+    if (exactSteps < smallestStep - 0.5)
+        return std::string("il faudrait ") + name + " < 0.001 mm, en dessous du micromètre";
+    if (exactSteps >= largestStep + 0.5)
+        return std::string("il faudrait ") + name + " > " + std::to_string(largestStep / 1000) + " mm";
+
+    const auto hundredths = scaledValue(target, 2);
+    if (!hundredths)
+        return messages::impossibleCalculation;
+    Solution solution;
+    // Rounded as resultText rounds, halves away from zero, on the typed decimal itself.
+    solution.target = decimalText((*hundredths + 5) / 10, 1);
+    const double shownTarget = numericValue(solution.target);
+    // Above zero past the target in the direction of the steps, zero where it shows.
+    const auto order = [&](std::int64_t step) {
+        const double shown = shownValue(formula, free, fixed, step);
+        return free == Dimension::Large ? shown - shownTarget : shownTarget - shown;
+    };
+    const auto nearest = static_cast<std::int64_t>(std::llround(exactSteps));
+    const std::int64_t first = firstStepWhere([&](std::int64_t step) { return order(step) >= 0; }, nearest);
+    const std::int64_t last = firstStepWhere([&](std::int64_t step) { return order(step) > 0; }, nearest) - 1;
+    solution.showsTarget = first <= last;
+    solution.micrometres = solution.showsTarget ? std::clamp(nearest, first, last) : nearest;
+    try {
+        solution.impedance = windowImpedance(formula, free, fixed, solution.micrometres);
+    } catch (const CalculationError&) {
+        return messages::impossibleCalculation;
+    }
+    return solution;
+}
+
+}  // namespace tarvelle::cli

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Runs tarvelle-calc as a user would and checks its output, error output and status.
+#   usage: program_test.sh PROGRAM VERSION
+set -u
+program=$1 version=$2 failed=0
+err=$(mktemp)
+trap 'rm -f "$err"' EXIT
+try="Essayez « tarvelle-calc --help » pour plus d'informations."
+
+expect() {  # STATUS STDOUT STDERR ARGUMENT...
+    local status=$1 out=$2 error=$3 got_out got_status
+    shift 3
+    got_out=$("$program" "$@" 2>"$err")
+    got_status=$?
+    if [ "$got_status" != "$status" ] || [ "$got_out" != "$out" ] || [ "$(cat "$err")" != "$error" ]; then
+        printf 'FAIL: %s\n  status %s, stdout:\n%s\n  stderr:\n%s\n' "$*" "$got_status" "$got_out" "$(cat "$err")"
+        failed=1
+    fi
+}
+
+expect 0 "468.9" "" bifilaire -d 2 -D 50
+if locale -a | grep -qi '^fr_FR\.utf-\?8$'; then
+    LC_ALL=fr_FR.UTF-8 expect 0 "468,9" "" bifilaire -d 2 -D 50 --locale
+    LC_ALL=fr_FR.UTF-8 expect 0 "468.9" "" bifilaire -d 2 -D 50
+fi
+expect 0 "D = 42.701 mm (450.0 ohms)" "" bifilaire -z 450 -d 2
+expect 0 "d = 0.094 mm (100.2 ohms)" \
+    "tarvelle-calc : aucun d au micromètre ne donne 100.0 ohms ; voici le plus proche" ronde -z 100 -D 0.5
+expect 2 "" "tarvelle-calc : utilisez le point décimal : 2.5
+$try" bifilaire -d 2,5 -D 50
+expect 2 "" "tarvelle-calc : donnez exactement deux des options -d, -D et -z
+$try" ronde -D 3:4:1
+expect 1 "" "tarvelle-calc : Le calcul est impossible avec ces valeurs !" ronde -d 1 -D 1000000000000000000000000000000000000000
+expect 1 "" "tarvelle-calc : il faudrait D > 100000 mm" ronde -z 2000 -d 1
+# Ratios 1e38 to 4e38: the last is beyond single precision.
+expect 1 "d (mm)	D (mm)	Z (ohms)
+0.00000000000000000000000000000000000001	1	5244.0
+0.00000000000000000000000000000000000001	2	5285.5
+0.00000000000000000000000000000000000001	3	5309.8
+0.00000000000000000000000000000000000001	4	Le calcul est impossible avec ces valeurs !" "" \
+    ronde -d 0.00000000000000000000000000000000000001 -D 1:4:1
+expect 0 "d (mm),D (mm),Z (ohms)
+5,10.0,45.6
+5,10.5,48.5
+5,11.0,51.3" "" carree --csv -d 5 -D 10:11:0.5
+[ "$("$program" --version | head -n 1)" = "tarvelle-calc (Tarvelle) $version" ] || { echo "FAIL: --version"; failed=1; }
+"$program" --help | grep -q '^Utilisation : tarvelle-calc LIGNE' || { echo "FAIL: --help"; failed=1; }
+exit $failed
