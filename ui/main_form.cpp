@@ -71,22 +71,38 @@ bool MainForm::event(QEvent* event)
 
 void MainForm::fitCaptions()
 {
-    // The outline face of dense screens is a little broader than the bitmap font the
-    // boxes were measured for: a caption that would not fit its box is narrowed.
+    // The outline face of dense screens has other widths and another ascent than the
+    // bitmap font the window was laid out in. Each plain label is stretched to the
+    // width its text has in that font, so that the gaps between a caption, its red
+    // "(d)" and its colon stay those of the 1× window, scaled; captions and entries
+    // keep its baselines. Titles, centred, keep their face's own width, narrowed
+    // only if they would not fit.
     const QFont base = font();
     if (fittedFont_ == base)
         return;
     fittedFont_ = base;
+    const QFont laidOut = ui::formFont(1.0);
+    const int lowered = QFontMetrics(laidOut).ascent() - QFontMetrics(base).ascent();
     for (QLabel* label : findChildren<QLabel*>()) {
         QFont font = base;
         font.setBold(label->font().bold());
+        const bool plain = !font.bold() && !dynamic_cast<ui::ResultLabel*>(label);
+        if (plain && base != laidOut) {
+            const qreal wanted = QFontMetricsF(laidOut).horizontalAdvance(label->text());
+            for (int i = 0; i < 2 && wanted > 0; ++i)
+                font.setStretch(qBound(50, qRound(font.stretch() * wanted / QFontMetricsF(font).horizontalAdvance(label->text())), 150));
+        }
         if (label->font() != font)
             label->setFont(font);
         while (font.stretch() > 50 && label->sizeHint().width() > label->width()) {
             font.setStretch(font.stretch() * label->width() / label->sizeHint().width() - 1);
             label->setFont(font);
         }
+        if (plain)
+            label->setContentsMargins(0, lowered, 0, 0);
     }
+    for (ui::NumericEntry* entry : findChildren<ui::NumericEntry*>())
+        entry->setTextMargins(0, lowered, 0, -lowered);
 }
 
 void MainForm::paintEvent(QPaintEvent*)

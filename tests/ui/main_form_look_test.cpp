@@ -202,6 +202,37 @@ private slots:
         }
     }
 
+    // On any screen a row keeps the gaps and the baseline of the 1× window, scaled:
+    // a caption, its red symbol and its colon neither touch nor spread apart.
+    void rowsKeepTheirSpacing()
+    {
+        const char* rows[][3] = {{"Label4", "Label5", "Label6"}, {"Label7", "Label8", "Label9"},
+                                 {"Label15(0)", "Label16(0)", "Label17(0)"}, {"Label18(1)", "Label19(1)", "Label20(1)"}};
+        // Where the bitmap font puts each label's ink, in logical pixels of the window.
+        auto laidOut = [](QLabel* l) {
+            QImage image(l->size(), QImage::Format_ARGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            painter.setFont(tarvelle::ui::formFont(1.0));
+            painter.drawText(l->rect(), int(l->alignment()), l->text());
+            return inkOf(image, image.rect()).box.translated(l->pos());
+        };
+        auto shown = [this](QLabel* l) { return inkShown(l).box.translated(device(l->geometry()).topLeft()); };
+        for (const auto& row : rows) {
+            for (int i = 0; i < 2; ++i) {
+                QLabel* left = label(row[i]);
+                QLabel* right = label(row[i + 1]);
+                const double gap = laidOut(right).left() - laidOut(left).right();
+                const double shownGap = shown(right).left() - shown(left).right();
+                QVERIFY2(qAbs(shownGap - gap * ratio()) <= ratio(),
+                         qPrintable(QStringLiteral("%1 to %2: %3 px, not %4").arg(row[i], row[i + 1]).arg(shownGap).arg(gap * ratio())));
+            }
+            // "mm" and ":" have no descender: their ink ends on the baseline.
+            QLabel* colon = label(row[2]);
+            QVERIFY2(qAbs(shown(colon).bottom() + 1 - (laidOut(colon).bottom() + 1) * ratio()) <= 1, row[2]);
+        }
+    }
+
     // A dark desktop palette leaves the window's light face and its contrasts.
     void readableUnderADarkTheme()
     {
