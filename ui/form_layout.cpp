@@ -85,13 +85,10 @@ const std::array<PanelLayout, 3>& panelLayouts()
     return layouts;
 }
 
-const std::array<LinePlacement, 2>& separatorLines()
+const std::array<QRect, 2>& separatorLines()
 {
     // Drawn from x 7200 to x 0 twips: 30 twips beyond the right edge of the window.
-    static const std::array<LinePlacement, 2> lines{{
-        {"Line1", fromTwips(0, 1920, 7200, 15)},
-        {"Line2", fromTwips(0, 4320, 7200, 15)},
-    }};
+    static const std::array<QRect, 2> lines{fromTwips(0, 1920, 7200, 15), fromTwips(0, 4320, 7200, 15)};
     return lines;
 }
 

@@ -67,13 +67,8 @@ struct PanelLayout {
 // The panels from top to bottom: two-wire, square coax, round coax.
 const std::array<PanelLayout, 3>& panelLayouts();
 
-struct LinePlacement {
-    QString name;
-    QRect geometry;
-};
-
-// The two green lines between the panels, the full width of the window.
-const std::array<LinePlacement, 2>& separatorLines();
+// The two green lines between the panels, Line1 and Line2, the full width of the window.
+const std::array<QRect, 2>& separatorLines();
 
 inline const QColor blue{0, 0, 255};
 inline const QColor red{255, 0, 0};

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 
 using tarvelle::LinePanel;
 namespace ui = tarvelle::ui;
@@ -54,19 +55,27 @@ QString MainForm::caption()
 
 bool MainForm::event(QEvent* event)
 {
-    // Moved to a screen of another density, the window's text takes the font drawn
-    // for it; a desktop theme that sets its fonts after start-up (qt6ct does) gets
-    // the window's font back, for the tooltips and the dialogs too.
+    // A desktop theme that sets its fonts after start-up (qt6ct does) gets the
+    // window's font back, for the tooltips and the dialogs too.
     const auto type = event->type();
-    if (type == QEvent::ScreenChangeInternal || type == QEvent::Show || type == QEvent::ApplicationFontChange ||
-        type == QEvent::ThemeChange) {
-        ui::useFormFont(devicePixelRatioF());
-        // Set on the window too, so that a desktop theme that later sets the
-        // application's font leaves the window's text, measured for this one, alone.
-        setFont(ui::formFont(devicePixelRatioF()));
-        fitCaptions();
+    if (type == QEvent::Show || type == QEvent::ApplicationFontChange || type == QEvent::ThemeChange)
+        useScreenFont();
+    if (type == QEvent::Show && windowHandle() && !watchesScreen_) {
+        // Moved to a screen of another density, the window's text takes the font
+        // drawn for it.
+        connect(windowHandle(), &QWindow::screenChanged, this, &MainForm::useScreenFont);
+        watchesScreen_ = true;
     }
     return QWidget::event(event);
+}
+
+void MainForm::useScreenFont()
+{
+    ui::useFormFont(devicePixelRatioF());
+    // Set on the window too, so that a desktop theme that later sets the
+    // application's font leaves the window's text, measured for this one, alone.
+    setFont(ui::formFont(devicePixelRatioF()));
+    fitCaptions();
 }
 
 void MainForm::fitCaptions()
@@ -110,8 +119,8 @@ void MainForm::paintEvent(QPaintEvent*)
     // The green lines between the panels are drawn on the window itself: decoration
     // that a screen reader has no need to visit.
     QPainter painter(this);
-    for (const ui::LinePlacement& line : ui::separatorLines())
-        painter.fillRect(line.geometry, ui::green);
+    for (const QRect& line : ui::separatorLines())
+        painter.fillRect(line, ui::green);
 }
 
 void MainForm::buildControls()
@@ -292,7 +301,11 @@ void MainForm::showErrorMessage(std::string_view title, std::string_view text)
     QMessageBox box(QMessageBox::Critical, fromUtf8(title), fromUtf8(text), QMessageBox::Ok, this);
     box.setDefaultButton(QMessageBox::Ok);
     box.setFont(font());  // the window's, not a desktop theme's message-box font
-    if (auto* icon = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
-        icon->setAccessibleName(fromUtf8(title));
+    // A screen reader names the critical icon by the box's title: the icon is the
+    // box's one label that shows a picture.
+    for (QLabel* label : box.findChildren<QLabel*>()) {
+        if (!label->pixmap().isNull())
+            label->setAccessibleName(fromUtf8(title));
+    }
     box.exec();
 }

@@ -56,6 +56,7 @@ private:
     };
 
     void buildControls();
+    void useScreenFont();
     void fitCaptions();
     QLabel* addLabel(const tarvelle::ui::LabelPlacement& placement);
     QPushButton* addButton(const tarvelle::ui::ControlPlacement& placement, const QString& toolTip, const QIcon& icon);
@@ -75,6 +76,7 @@ private:
 
     std::array<PanelControls, 3> panels_;
     tarvelle::ui::Announcer* announcer_ = nullptr;  // speaks each new result
+    bool watchesScreen_ = false;
     std::optional<QFont> fittedFont_;  // the application font that the captions were last fitted to
     tarvelle::LinePanels commands_;
 };
