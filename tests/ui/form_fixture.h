@@ -18,14 +18,15 @@ struct SeenBox {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
     bool inWindowFont = true;  // its text in the window's font, whatever the desktop theme's
+    QString iconName;          // what a screen reader calls its icon
     bool operator==(const SeenBox&) const = default;
 };
 
 // Lets QCOMPARE print it.
 inline char* toString(const SeenBox& seen)
 {
-    const QString text = QStringLiteral("{%1 | %2 | icon %3 | %4 | window font %5}")
-                             .arg(seen.title, seen.text).arg(int(seen.icon)).arg(seen.inWindowFont);
+    const QString text = QStringLiteral("{%1 | %2 | icon %3 named %4 | %5 | window font %6}")
+                             .arg(seen.title, seen.text).arg(int(seen.icon)).arg(seen.iconName).arg(seen.inWindowFont);
     return qstrdup(text.arg(seen.buttons.join(',')).toUtf8().constData());
 }
 
@@ -68,7 +69,8 @@ protected:
     QList<SeenBox> boxesSeen() { return std::exchange(seen_, {}); }
     static SeenBox errorBox(const QString& text)
     {
-        return {QStringLiteral("Erreur !"), text, QMessageBox::Critical, {QStringLiteral("OK")}};
+        return {QStringLiteral("Erreur !"), text, QMessageBox::Critical, {QStringLiteral("OK")}, true,
+                QStringLiteral("Erreur !")};
     }
 
     std::unique_ptr<MainForm> form;
@@ -80,12 +82,14 @@ private:
         if (!modal)
             return;
         auto* box = qobject_cast<QMessageBox*>(modal);
-        SeenBox seen{modal->windowTitle(), box ? box->text() : QString(), box ? box->icon() : QMessageBox::NoIcon, {}};
+        SeenBox seen{modal->windowTitle(), box ? box->text() : QString(), box ? box->icon() : QMessageBox::NoIcon, {}, true, {}};
         for (QAbstractButton* button : box ? box->buttons() : QList<QAbstractButton*>())
             seen.buttons << button->text();
         for (QLabel* label : modal->findChildren<QLabel*>()) {
             if (!label->text().isEmpty())
                 seen.inWindowFont = seen.inWindowFont && label->font() == form->font();
+            if (!label->pixmap().isNull())
+                seen.iconName = label->accessibleName();
         }
         seen_ << seen;
         if (QAbstractButton* ok = box ? box->button(QMessageBox::Ok) : nullptr)
