@@ -7,7 +7,9 @@ source_dir=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=$1 output_dir=$2
 # The flags that Debian builds its packages with: fortify, stack protector, relro
 # and bindnow.
-eval "$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)"
+# Read first, so that a missing or failing dpkg-buildflags stops the script.
+flags=$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)
+eval "$flags"
 cmake -S "$source_dir" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build_dir" >/dev/null
 cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$output_dir" >/dev/null

@@ -10,7 +10,7 @@ private slots:
     void declaresNameVersionEntryAndIcon()
     {
         QCOMPARE(QApplication::applicationName(), QStringLiteral("Tarvelle"));
-        QCOMPARE(QApplication::applicationVersion(), QStringLiteral("1.00"));
+        QCOMPARE(QApplication::applicationVersion(), QStringLiteral(TARVELLE_VERSION));
         QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.example.tarvelle"));
         const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
         QVERIFY(sizes.contains(QSize(16, 16)));

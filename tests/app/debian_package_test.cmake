@@ -1,14 +1,14 @@
 # Builds the Debian package as scripts/package-debian.sh does, checks its control
 # fields and contents, has lintian check it (no error, no warning, the hardening
 # flags all there), and checks that apt would install it here.
-#   cmake -DSOURCE=... -DWORK=... -P debian_package_test.cmake   (WORK/build is kept between runs)
+#   cmake -DSOURCE=... -DWORK=... -DVERSION=... -P debian_package_test.cmake   (WORK/build is kept between runs)
 file(GLOB old ${WORK}/*.deb)
 if(old)
     file(REMOVE ${old})
 endif()
 execute_process(COMMAND ${SOURCE}/scripts/package-debian.sh ${WORK}/build ${WORK}
                 OUTPUT_VARIABLE said ERROR_VARIABLE said RESULT_VARIABLE failed)
-file(GLOB package ${WORK}/tarvelle_1.00*.deb)
+file(GLOB package ${WORK}/tarvelle_${VERSION}_*.deb)
 if(failed OR NOT package)
     message(FATAL_ERROR "no package was made: ${said}")
 endif()
@@ -20,7 +20,8 @@ function(field name expected)
     endif()
 endfunction()
 field(Package "^tarvelle$")
-field(Version "^1\\.00$")
+string(REPLACE "." "\\." version_pattern "${VERSION}")
+field(Version "^${version_pattern}$")
 field(Description "^characteristic impedance of two-wire and coaxial lines\n .*window is in French")
 foreach(dependency libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core)
     field(Depends "(^|, )${dependency}( |,|$)")

@@ -1,7 +1,7 @@
 # Installs Tarvelle into a scratch prefix and checks the install tree: the program,
 # the desktop entry, the icons and the AppStream record, validated by the tools made
 # for them.
-#   cmake -DBUILD=... -DPREFIX=... -P install_test.cmake
+#   cmake -DBUILD=... -DPREFIX=... -DSOURCE=... -DVERSION=... -P install_test.cmake
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX}
                 OUTPUT_QUIET RESULT_VARIABLE failed)
@@ -24,9 +24,14 @@ foreach(line "Name=Tarvelle" "Categories=Science;Electronics;" "Exec=tarvelle" "
     endif()
 endforeach()
 file(READ ${PREFIX}/share/metainfo/${id}.metainfo.xml metainfo)
-string(FIND "${metainfo}" "<release version=\"1.00\"" at)
+string(FIND "${metainfo}" "<release version=\"${VERSION}\"" at)
 if(at EQUAL -1)
-    message(SEND_ERROR "the metainfo lacks the 1.00 release")
+    message(SEND_ERROR "the metainfo lacks the ${VERSION} release")
+endif()
+# The Debian changelog's newest entry is this version.
+file(STRINGS ${SOURCE}/app/debian/changelog newest LIMIT_COUNT 1)
+if(NOT newest MATCHES "^tarvelle \\(${VERSION}\\) ")
+    message(SEND_ERROR "app/debian/changelog begins with «${newest}», not version ${VERSION}")
 endif()
 
 execute_process(COMMAND readelf -d ${PREFIX}/bin/tarvelle OUTPUT_VARIABLE dynamic)
