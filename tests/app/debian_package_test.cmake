@@ -2,6 +2,15 @@
 # fields and contents, has lintian check it (no error, no warning, the hardening
 # flags all there), and checks that apt would install it here.
 #   cmake -DSOURCE=... -DWORK=... -DVERSION=... -P debian_package_test.cmake   (WORK/build is kept between runs)
+# Another system may lack Debian's tools: the test is skipped with the reason.
+foreach(tool dpkg-deb dpkg-buildflags dpkg-shlibdeps lintian apt-get cpack)
+    find_program(found_${tool} ${tool})
+    if(NOT found_${tool})
+        message(STATUS "skipped: no ${tool}")
+        return()
+    endif()
+endforeach()
+
 file(GLOB old ${WORK}/*.deb)
 if(old)
     file(REMOVE ${old})

@@ -5,6 +5,17 @@
 #   usage: wayland_test.sh PROGRAM DRIVER
 set -euo pipefail
 program=$1 driver=$2
+# Another system may lack these tools: skip (status 77) with the reason.
+skip() { echo "skipped: $*"; exit 77; }
+launcher=""
+for candidate in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher \
+                 /usr/lib/at-spi-bus-launcher /usr/lib/at-spi2/at-spi-bus-launcher; do
+    [ -x "$candidate" ] && { launcher=$candidate; break; }
+done
+[ -n "$launcher" ] || skip "no at-spi-bus-launcher (Debian: at-spi2-core)"
+command -v weston >/dev/null || skip "no weston"
+command -v dbus-daemon >/dev/null || skip "no dbus-daemon"
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "no pyatspi for python3 (Debian: python3-pyatspi)"
 work=$(mktemp -d)
 pids=()
 cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; wait 2>/dev/null; rm -rf "$work"; }
@@ -16,7 +27,7 @@ unset DISPLAY
 { read -r address; read -r bus; } < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
 export DBUS_SESSION_BUS_ADDRESS=$address
 pids+=("$bus")
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 & pids+=($!)
+"$launcher" --launch-immediately >/dev/null 2>&1 & pids+=($!)
 weston --backend=headless-backend.so --socket=tarvelle-test --idle-time=0 >"$work/weston.log" 2>&1 & pids+=($!)
 for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/tarvelle-test" ] && break; sleep 0.1; done
 
