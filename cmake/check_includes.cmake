@@ -1,0 +1,40 @@
+# Stops the build when a source includes a layer above its own: the calculation
+# core and the pictures stand on the standard library alone, tarvelle-calc on the
+# core, the window on the core and the pictures, start-up on the window.
+#   cmake -DSOURCE=... -DSTAMP=... -P check_includes.cmake
+set(rules
+    # folder       project folders it may include   may include Qt
+    "calc"         "calc"                           NO
+    "ui/pictures"  "ui/pictures"                    NO
+    "cli"          "calc|cli"                       NO
+    "ui"           "calc|ui"                        YES
+    "app"          "calc|ui|app"                    YES)
+set(failures "")
+list(LENGTH rules count)
+math(EXPR last "${count} - 1")
+foreach(i RANGE 0 ${last} 3)
+    math(EXPR j "${i} + 1")
+    math(EXPR k "${i} + 2")
+    list(GET rules ${i} folder)
+    list(GET rules ${j} allowed)
+    list(GET rules ${k} qt)
+    file(GLOB files ${SOURCE}/${folder}/*.h ${SOURCE}/${folder}/*.cpp)
+    foreach(file ${files})
+        file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include")
+        foreach(line ${includes})
+            if(line MATCHES "\"(calc|ui|app|cli|tools|tests)/([^\"]*)\"")
+                set(target "${CMAKE_MATCH_1}/${CMAKE_MATCH_2}")
+                if(NOT target MATCHES "^(${allowed})/")
+                    list(APPEND failures "${file}: ${line}")
+                endif()
+            elseif(qt STREQUAL "NO" AND line MATCHES "<Q[A-Za-z]*>")
+                list(APPEND failures "${file}: ${line} (no toolkit here)")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+if(failures)
+    list(JOIN failures "\n  " listed)
+    message(FATAL_ERROR "includes that run the wrong way:\n  ${listed}")
+endif()
+file(TOUCH ${STAMP})
