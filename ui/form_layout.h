@@ -67,11 +67,13 @@ struct PanelLayout {
 // The panels from top to bottom: two-wire, square coax, round coax.
 const std::array<PanelLayout, 3>& panelLayouts();
 
-// The two green lines between the panels, Line1 and Line2, the full width of the window.
+// The two green lines between the panels, the full width of the window.
 const std::array<QRect, 2>& separatorLines();
 
 inline const QColor blue{0, 0, 255};
 inline const QColor red{255, 0, 0};
+// The separator lines' bright green (the palette's "lime"): drawn on the window's
+// face, not in a picture, so it is none of the pictures' darker greens.
 inline const QColor green{0, 255, 0};
 
 }  // namespace tarvelle::ui

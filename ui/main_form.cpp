@@ -10,7 +10,6 @@
 #include "ui/result_label.h"
 #include "ui/title_label.h"
 
-#include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -125,7 +124,8 @@ void MainForm::paintEvent(QPaintEvent*)
 
 void MainForm::buildControls()
 {
-    // Created bottom to top: labels, then lines and pictures, then buttons and entries.
+    // Created bottom to top: labels, then pictures, then buttons and entries (the
+    // lines are painted on the window itself).
     for (std::size_t i = 0; i < panels_.size(); ++i) {
         const ui::PanelLayout& layout = ui::panelLayouts()[i];
         for (const ui::LabelPlacement& placement : layout.labels) {

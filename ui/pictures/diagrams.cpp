@@ -75,6 +75,8 @@ std::array<std::uint32_t, 256> diagram::colourTable()
     table.fill(0xffffff);
     table[black] = 0x000000;
     table[blue] = 0x0000ff;
+    // The diagrams' own dark green, as they were drawn: a shade brighter (132 against
+    // 128) than the 16-colour palette's #008000 that the icons use.
     table[green] = 0x008400;
     table[red] = 0xff0000;
     return table;

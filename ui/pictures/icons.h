@@ -9,7 +9,9 @@
 // The palette index that marks a transparent icon pixel (the mask bit set).
 inline constexpr std::uint8_t transparent = 255;
 
-// The 16 colours of the classic desktop, in their standard order.
+// The 16 colours of the classic desktop, in their standard order (all named, so that
+// the order reads as a table; the icons use a few). Its green, #008000, is the
+// icons'; the diagrams have a green of their own.
 namespace vga {
 inline constexpr std::uint8_t black = 0, maroon = 1, green = 2, olive = 3, navy = 4, purple = 5, teal = 6,
                               grey = 7, silver = 8, red = 9, lime = 10, yellow = 11, blue = 12, magenta = 13,
