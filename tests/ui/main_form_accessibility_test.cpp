@@ -67,6 +67,14 @@ private slots:
         QVERIFY(small->state().readOnly && small->state().disabled);
         QTest::mouseClick(button("Command5"), Qt::LeftButton);
         QVERIFY(!small->state().readOnly && small->state().focused);
+        QCOMPARE(text(notification), QStringLiteral("47,3 ohms"));  // New announces nothing
+
+        // Each later result is spoken in its turn.
+        entry("Text1(0)")->setText(QStringLiteral("2"));
+        entry("Text1(1)")->setText(QStringLiteral("50"));
+        QTest::mouseClick(button("Command2"), Qt::LeftButton);
+        QCOMPARE(text(notification), QStringLiteral("468,9 ohms"));
+        QVERIFY(notification->isVisible());
     }
 };
 
