@@ -66,7 +66,9 @@ def main():
                 if run(["cmake", "--build", str(build)], work).returncode:
                     print(f"{number:3} n/a     {path}: {effect} (does not build)", flush=True)
                     continue
-                failed = run(test, work).returncode != 0
+                # Faults in the packaging show only in the package test.
+                packaging = path in ("cmake/packaging.cmake", "scripts/package-debian.sh")
+                failed = run(test[:-2] if packaging else test, work).returncode != 0
             finally:
                 file.write_text(original, encoding="utf-8")
             caught += failed

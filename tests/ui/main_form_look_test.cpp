@@ -4,6 +4,7 @@
 #include "ui/pixel_pictures.h"
 
 #include <QGlyphRun>
+#include <QtMath>
 #include <QContextMenuEvent>
 #include <QLocale>
 #include <QMenu>
@@ -159,6 +160,18 @@ private slots:
             QVERIFY2(heavier > 1.1, qPrintable(QStringLiteral("%1: ink ×%2").arg(name).arg(heavier)));
             const int left = shown.box.left(), right = device(title->rect()).right() - shown.box.right();
             QVERIFY2(qAbs(left - right) <= 3 * ratio(), name);
+            const QImage grab = grabbed(title);
+            QRgb darkest = qRgb(255, 255, 255);  // the ink's full colour
+            for (int y = shown.box.top(); y <= shown.box.bottom(); ++y)
+                for (int x = shown.box.left(); x <= shown.box.right(); ++x)
+                    if (qGray(grab.pixel(x, y)) < qGray(darkest))
+                        darkest = grab.pixel(x, y);
+            QCOMPARE(QColor(darkest), QColor(0, 0, 255));
+            if (ratio() == 1.0) {  // each character drawn again one pixel to its right, not below
+                const QRect single = inkOf(drawn(title, regular, Qt::black, 1.0), title->rect()).box;
+                QCOMPARE(shown.box.top(), single.top());
+                QCOMPARE(shown.box.height(), single.height());
+            }
         }
         QVERIFY(inkShown(label("Label4")).box.left() <= 1 * ratio());
     }
@@ -179,6 +192,9 @@ private slots:
                 if (shown.pixel(x, y) != empty.pixel(x, y))
                     changed |= QRect(x, y, 1, 1);
         QVERIFY(!changed.isEmpty() && device(result->contentsRect()).contains(changed));
+        const QRect inside = device(result->contentsRect());
+        QVERIFY2(qAbs((changed.top() - inside.top()) - (inside.bottom() - changed.bottom())) <= qCeil(ratio()) + 1,
+                 "the result's ink is centred between the border's upper and lower edges");
 
         QStyleOptionButton option;
         option.initFrom(button("Command1"));
@@ -270,6 +286,12 @@ private slots:
                      qPrintable(l->objectName()));
         for (QLineEdit* e : themed.findChildren<QLineEdit*>())
             QVERIFY(contrast(e, QPalette::Text, QPalette::Base) >= 4.5);
+        const QPalette tip = QToolTip::palette();
+        QVERIFY(contrast(&themed, QPalette::WindowText, QPalette::Window) >= 4.5);
+        QLabel tipLabel;
+        tipLabel.setPalette(tip);
+        QVERIFY(contrast(&tipLabel, QPalette::ToolTipText, QPalette::ToolTipBase) >= 4.5);
+        QVERIFY(QColor(tip.color(QPalette::ToolTipBase)).lightness() > 128);  // light, like the window
         QMessageBox box(QMessageBox::Critical, "Erreur !", "Texte", QMessageBox::Ok, &themed);
         QVERIFY(contrast(&box, QPalette::WindowText, QPalette::Window) >= 4.5);
     }

@@ -111,6 +111,12 @@ TEST(Diagrams, ShowWhatEachEntryMeasures)
         }
         EXPECT_EQ(std::set<std::uint8_t>(canvas.pixels.begin(), canvas.pixels.end()).size(), 5U);
     }
+    // The colour table the three diagrams share.
+    const std::array<std::uint32_t, 256> table = colourTable();
+    const std::pair<std::uint8_t, std::uint32_t> colours[] = {
+        {black, 0x000000}, {blue, 0x0000ff}, {green, 0x008400}, {red, 0xff0000}, {white, 0xffffff}, {255, 0xffffff}};
+    for (const auto& [index, rgb] : colours)
+        EXPECT_EQ(table[index], rgb) << int(index);
 }
 
 TEST(Icons, HaveTheirSizesColoursAndTransparentCorners)
