@@ -10,7 +10,8 @@
 #define TARVELLE_QT_TEST_MAIN(TestClass)                        \
     int main(int argc, char* argv[])                            \
     {                                                           \
-        qputenv("QT_QPA_PLATFORM", "offscreen");                \
+        if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(u"offscreen")) \
+            qputenv("QT_QPA_PLATFORM", "offscreen");            \
         QApplication application(argc, argv);                   \
         tarvelle::app::declareApplicationIdentity(application); \
         tarvelle::ui::prepareApplication(application);          \

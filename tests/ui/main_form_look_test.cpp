@@ -339,6 +339,26 @@ private slots:
         QTest::mouseClick(button("Command2"), Qt::LeftButton);
         QCOMPARE(boxesSeen(), QList{errorBox(QStringLiteral("Vous devez entrer des valeurs pour effectuer le calcul !"))});
     }
+
+    // Moved to a screen of another density, the window takes the text and the
+    // pictures drawn for that screen, as if it had started there.
+    void movedToAnotherDensity()
+    {
+        QScreen* other = nullptr;
+        for (QScreen* screen : QGuiApplication::screens())
+            if (screen->devicePixelRatio() != ratio())
+                other = screen;
+        if (!other)
+            QSKIP("needs a second screen of another density (two_screens.json)");
+        form->windowHandle()->setScreen(other);
+        form->move(other->availableGeometry().topLeft() + QPoint(10, 10));
+        QCoreApplication::processEvents();
+        QCOMPARE(ratio(), other->devicePixelRatio());
+        QCOMPARE(form->font(), tarvelle::ui::formFont(ratio()));
+        textIsDrawnForTheScreen();
+        linesAndPictures();
+        rowsKeepTheirSpacing();
+    }
 };
 
 TARVELLE_QT_TEST_MAIN(MainFormLookTest)
