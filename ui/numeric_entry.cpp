@@ -63,8 +63,10 @@ public:
         } else {
             text = before;
             cursor = int(prefix);
-            if (!entry_.typing_)
+            if (!entry_.typing_) {  // a paste or commit refused: said aloud, and to listeners
                 QApplication::beep();
+                emit entry_.inputRejected();
+            }
         }
         accepted_ = text;
         return Acceptable;

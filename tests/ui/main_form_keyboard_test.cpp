@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QMenu>
+#include <QSignalSpy>
 
 #include <functional>
 
@@ -89,6 +90,7 @@ private slots:
                   QApplication::sendEvent(target, &commit); },
             [&] { QAccessible::queryAccessibleInterface(target)->editableTextInterface()->insertText(1, arriving); },
         };
+        QSignalSpy refusals(target, &QLineEdit::inputRejected);  // each one beeps
         for (const auto& bring : channels) {
             target->setText(QStringLiteral("1"));
             target->setFocus();
@@ -96,6 +98,9 @@ private slots:
             bring();
             QCOMPARE(target->text(), shown);
         }
+        QCOMPARE(refusals.count(), shown == "1" ? 4 : 0);
+        type(target, "999");  // typing beyond the entry's length is refused without a sound
+        QCOMPARE(refusals.count(), shown == "1" ? 4 : 0);
     }
 
     void clipboardAndContextMenu()

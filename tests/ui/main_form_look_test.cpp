@@ -278,6 +278,7 @@ private slots:
         dark.setColor(QPalette::WindowText, Qt::white);
         dark.setColor(QPalette::Text, Qt::white);
         QApplication::setPalette(dark);
+        QApplication::setPalette(dark, "QTipLabel");  // a theme's own tooltip palette
         tarvelle::ui::useClassicLook();
         MainForm themed;
         // The red "(d)" and "(D)" keep the contrast they have on the light face.
