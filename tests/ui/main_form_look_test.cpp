@@ -277,6 +277,8 @@ private slots:
         QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x2a, 0x2a, 0x2a));
         dark.setColor(QPalette::WindowText, Qt::white);
         dark.setColor(QPalette::Text, Qt::white);
+        dark.setColor(QPalette::ToolTipBase, QColor(0x20, 0x20, 0x20));
+        dark.setColor(QPalette::ToolTipText, Qt::white);
         QApplication::setPalette(dark);
         QApplication::setPalette(dark, "QTipLabel");  // a theme's own tooltip palette
         tarvelle::ui::useClassicLook();
