@@ -280,7 +280,7 @@ private slots:
         dark.setColor(QPalette::ToolTipBase, QColor(0x20, 0x20, 0x20));
         dark.setColor(QPalette::ToolTipText, Qt::white);
         QApplication::setPalette(dark);
-        QApplication::setPalette(dark, "QTipLabel");  // a theme's own tooltip palette
+        QToolTip::setPalette(dark);  // a theme's own tooltip palette
         tarvelle::ui::useClassicLook();
         MainForm themed;
         // The red "(d)" and "(D)" keep the contrast they have on the light face.
