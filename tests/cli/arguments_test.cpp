@@ -26,6 +26,7 @@ TEST(ReadArguments, AcceptsTheLineAndTwoQuantitiesInAnyOrder)
     const struct { Words words; const LineFormula* line; std::string small, large, impedance; bool csv, locale; } cases[] = {
         {{"bifilaire", "-d", "2", "-D", "50"}, &twoWireFormula, "2", "50", "-", false, false},
         {{"-D50", "two-wire", "--locale", "-d", "002.50"}, &twoWireFormula, "002.50", "50", "-", false, true},
+        {{"ronde", "-D", "5", "-d2"}, &roundCoaxFormula, "2", "5", "-", false, false},
         {{"carrée", "-z", "50.", "-D", ".5", "--csv"}, &squareCoaxFormula, "-", ".5", "50.", true, false},
         // Ranges: decimal steps without drift, every value with the range's decimals.
         {{"ronde", "-d", "0.1:1:0.1", "-D", "7"}, &roundCoaxFormula, "10 0.1..1.0", "7", "-", false, false},
@@ -67,6 +68,7 @@ TEST(ReadArguments, RefusesWithTheMessageAndStatus2)
         {{"ronde", "-d", "1:-2:1", "-D", "3"}, "les valeurs négatives sont refusées : -2"},
         {{"ronde", "-d", "1e3", "-D", "3"}, "« 1e3 » n'est pas un nombre (des chiffres et au plus un point)"},
         {{"ronde", "-d", "1.2.3", "-D", "3"}, "« 1.2.3 » n'est pas un nombre (des chiffres et au plus un point)"},
+        {{"ronde", "-d", ".", "-D", "3"}, "« . » n'est pas un nombre (des chiffres et au plus un point)"},
         {{"ronde", "-d", " 2", "-D", "3"}, "«  2 » n'est pas un nombre (des chiffres et au plus un point)"},
         // Ranges.
         {{"ronde", "-d", "1:2", "-D", "3"}, "plage invalide : « 1:2 » (début:fin:pas)"},

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs tarvelle-calc as a user would and checks its output, error output and status.
-#   usage: program_test.sh PROGRAM VERSION
+#   usage: program_test.sh PROGRAM VERSION COMPLETION
 set -u
-program=$1 version=$2 failed=0
+program=$1 version=$2 completion=$3 failed=0
 err=$(mktemp)
 trap 'rm -f "$err"' EXIT
 try="Essayez « tarvelle-calc --help » pour plus d'informations."
@@ -22,6 +22,7 @@ expect 0 "468.9" "" bifilaire -d 2 -D 50
 if locale -a | grep -qi '^fr_FR\.utf-\?8$'; then
     LC_ALL=fr_FR.UTF-8 expect 0 "468,9" "" bifilaire -d 2 -D 50 --locale
     LC_ALL=fr_FR.UTF-8 expect 0 "468.9" "" bifilaire -d 2 -D 50
+    LC_ALL=fr_FR.UTF-8 expect 0 "D = 42,701 mm (450,0 ohms)" "" bifilaire -z 450 -d 2 --locale
 fi
 expect 0 "D = 42.701 mm (450.0 ohms)" "" bifilaire -z 450 -d 2
 expect 0 "d = 0.094 mm (100.2 ohms)" \
@@ -39,10 +40,29 @@ expect 1 "d (mm)	D (mm)	Z (ohms)
 0.00000000000000000000000000000000000001	3	5309.8
 0.00000000000000000000000000000000000001	4	Le calcul est impossible avec ces valeurs !" "" \
     ronde -d 0.00000000000000000000000000000000000001 -D 1:4:1
+# A failing row that is not the last still fails the run.
+expect 1 "d (mm)	D (mm)	Z (ohms)
+0.00000000000000000000000000000000000001	4	Le calcul est impossible avec ces valeurs !
+0.00000000000000000000000000000000000002	4	5285.5" "" \
+    ronde -d 0.00000000000000000000000000000000000001:0.00000000000000000000000000000000000002:0.00000000000000000000000000000000000001 -D 4
+# A table of the inverse: each found D in its column (exact 42.70068 and 46.41589).
+expect 0 "d (mm)	D (mm)	Z (ohms)
+2	42.701	450.0
+2	46.416	460.0" "" bifilaire -d 2 -z 450:460:10
 expect 0 "d (mm),D (mm),Z (ohms)
 5,10.0,45.6
 5,10.5,48.5
 5,11.0,51.3" "" carree --csv -d 5 -D 10:11:0.5
 [ "$("$program" --version | head -n 1)" = "tarvelle-calc (Tarvelle) $version" ] || { echo "FAIL: --version"; failed=1; }
 "$program" --help | grep -q '^Utilisation : tarvelle-calc LIGNE' || { echo "FAIL: --help"; failed=1; }
+# The completion offers the line names, accented too, and nothing where a number goes.
+completes() {  # EXPECTED WORD...
+    local expected=$1 got
+    shift
+    got=$(bash -c 'source "$0"; COMP_WORDS=(tarvelle-calc "$@"); COMP_CWORD=$#; _tarvelle_calc; echo "${COMPREPLY[*]}"' \
+          "$completion" "$@")
+    [ "$got" = "$expected" ] || { echo "FAIL: completing $*: '$got'"; failed=1; }
+}
+completes "carree carrée" car
+completes "" ronde -D ""
 exit $failed
