@@ -15,9 +15,11 @@ constexpr const char* usage =
     "  --version  affiche la version et quitte\n";
 
 constexpr const char* version =
-    "tarvelle " TARVELLE_VERSION "\n"
-    "Licence GPLv3+ : GNU GPL version 3 ou ultérieure <https://gnu.org/licenses/gpl.html>.\n"
-    "Ce programme est un logiciel libre, fourni sans aucune garantie.\n";
+    "tarvelle (Tarvelle) " TARVELLE_VERSION "\n"
+    "Copyright 2026 The Tarvelle developers\n"
+    "Licence GPLv3+ : GNU GPL version 3 ou ultérieure <https://gnu.org/licenses/gpl.html>\n"
+    "Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribuer.\n"
+    "Il n'y a AUCUNE GARANTIE, dans les limites permises par la loi.\n";
 
 }  // namespace
 

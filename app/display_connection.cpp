@@ -17,6 +17,7 @@ public:
     {
 #ifdef Q_OS_UNIX
         std::fflush(stderr);
+        held_ = std::tmpfile();
         if (held_ && (saved_ = dup(STDERR_FILENO)) >= 0)
             dup2(fileno(held_), STDERR_FILENO);
 #endif
@@ -27,8 +28,12 @@ public:
     void release(bool replay)
     {
 #ifdef Q_OS_UNIX
-        if (saved_ < 0)
+        if (saved_ < 0) {
+            if (held_)
+                std::fclose(held_);
+            held_ = nullptr;
             return;
+        }
         std::fflush(stderr);
         dup2(saved_, STDERR_FILENO);
         close(saved_);
@@ -46,7 +51,7 @@ public:
     }
 
 private:
-    std::FILE* held_ = std::tmpfile();
+    std::FILE* held_ = nullptr;
     int saved_ = -1;
 };
 

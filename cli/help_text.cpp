@@ -12,7 +12,7 @@ const char* helpText()
            "LIGNE :\n"
            "  bifilaire (two-wire)     Z = 276 log10(2D/d) ; d : diamètre des fils,\n"
            "                           D : écartement de leurs axes\n"
-           "  carree, carrée (square)  Z = 138 log10(1,07 D/d) ; d : diamètre du conducteur central,\n"
+           "  carree, carrée (square)  Z = 138 log10(1.07 D/d) ; d : diamètre du conducteur central,\n"
            "                           D : largeur intérieure du carré\n"
            "  ronde (round)            Z = 138 log10(D/d) ; d : diamètre du conducteur central,\n"
            "                           D : diamètre intérieur du tube\n"

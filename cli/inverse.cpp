@@ -75,14 +75,20 @@ std::variant<Solution, std::string> solveDimension(const LineFormula& formula, D
                                                    std::string_view target)
 {
     const char* name = free == Dimension::Small ? "d" : "D";
-    const double wanted = numericValue(target);
+    const auto hundredths = scaledValue(target, 2);  // none for a target beyond any line
+    Solution solution;
+    // Rounded as resultText rounds, halves away from zero, on the typed decimal itself:
+    // the window's tenth is what the answer must show, and what the limits judge.
+    solution.target = hundredths ? decimalText((*hundredths + 5) / 10, 1) : std::string(target);
+    const double wanted = numericValue(solution.target);
     const double factor = formula.factor;
     const double lowest = factor * std::log10(formula.multiplier);  // the impedance for D = d
     if (wanted <= lowest) {
         return "impédance trop faible : il faudrait D ≤ d (cette ligne donne " + withDecimals(lowest, 2) +
                " ohms pour D = d)";
     }
-    const double ratio = std::pow(10.0, wanted / factor);
+    // The exact inverse of the impedance asked for, as typed.
+    const double ratio = std::pow(10.0, numericValue(target) / factor);
     const double exact = free == Dimension::Small ? formula.multiplier * fixed / ratio : fixed * ratio / formula.multiplier;
     const double exactSteps = exact * 1000.0;
     if (std::isnan(exactSteps))
@@ -92,21 +98,23 @@ std::variant<Solution, std::string> solveDimension(const LineFormula& formula, D
     if (exactSteps >= largestStep + 0.5)
         return std::string("il faudrait ") + name + " > " + std::to_string(largestStep / 1000) + " mm";
 
-    const auto hundredths = scaledValue(target, 2);
-    if (!hundredths)
-        return messages::impossibleCalculation;
-    Solution solution;
-    // Rounded as resultText rounds, halves away from zero, on the typed decimal itself.
-    solution.target = decimalText((*hundredths + 5) / 10, 1);
-    const double shownTarget = numericValue(solution.target);
     // Above zero past the target in the direction of the steps, zero where it shows.
     const auto order = [&](std::int64_t step) {
         const double shown = shownValue(formula, free, fixed, step);
-        return free == Dimension::Large ? shown - shownTarget : shownTarget - shown;
+        return free == Dimension::Large ? shown - wanted : wanted - shown;
     };
-    const auto nearest = static_cast<std::int64_t>(std::llround(exactSteps));
-    const std::int64_t first = firstStepWhere([&](std::int64_t step) { return order(step) >= 0; }, nearest);
-    const std::int64_t last = firstStepWhere([&](std::int64_t step) { return order(step) > 0; }, nearest) - 1;
+    // Only a D beyond d answers: D = d would be conductors that touch.
+    const double fixedSteps = fixed * 1000.0;
+    const std::int64_t beyondFixed = free == Dimension::Large
+                                         ? static_cast<std::int64_t>(std::floor(fixedSteps)) + 1
+                                         : static_cast<std::int64_t>(std::ceil(fixedSteps)) - 1;
+    const auto allowed = [&](std::int64_t step) {
+        return free == Dimension::Large ? std::max(step, beyondFixed) : std::min(step, beyondFixed);
+    };
+    const auto nearest = allowed(static_cast<std::int64_t>(std::llround(exactSteps)));
+    std::int64_t first = firstStepWhere([&](std::int64_t step) { return order(step) >= 0; }, nearest);
+    std::int64_t last = firstStepWhere([&](std::int64_t step) { return order(step) > 0; }, nearest) - 1;
+    (free == Dimension::Large ? first : last) = allowed(free == Dimension::Large ? first : last);
     solution.showsTarget = first <= last;
     solution.micrometres = solution.showsTarget ? std::clamp(nearest, first, last) : nearest;
     try {

@@ -4,12 +4,15 @@
 #   usage: scripts/package-debian.sh BUILD_DIR OUTPUT_DIR
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
-build_dir=$1 output_dir=$2
+mkdir -p "$1" "$2"
+build_dir=$(cd "$1" && pwd) output_dir=$(cd "$2" && pwd)
 # The flags that Debian builds its packages with: fortify, stack protector, relro
-# and bindnow.
-# Read first, so that a missing or failing dpkg-buildflags stops the script.
-flags=$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)
+# and bindnow, read from the source tree (for its file prefix map). Read first, so
+# that a missing or failing dpkg-buildflags stops the script.
+flags=$(cd "$source_dir" && DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)
 eval "$flags"
+# CMake reads no CPPFLAGS: the preprocessor's flags (fortify) go with the compiler's.
+export CXXFLAGS="$CPPFLAGS $CXXFLAGS"
 cmake -S "$source_dir" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build_dir" >/dev/null
 cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$output_dir" >/dev/null

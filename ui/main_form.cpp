@@ -57,7 +57,11 @@ bool MainForm::event(QEvent* event)
     // A desktop theme that sets its fonts after start-up (qt6ct does) gets the
     // window's font back, for the tooltips and the dialogs too.
     const auto type = event->type();
-    if (type == QEvent::Show || type == QEvent::ApplicationFontChange || type == QEvent::ThemeChange)
+    bool scaleChanged = false;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    scaleChanged = type == QEvent::DevicePixelRatioChange;  // a new scale on the same screen
+#endif
+    if (type == QEvent::Show || type == QEvent::ApplicationFontChange || type == QEvent::ThemeChange || scaleChanged)
         useScreenFont();
     if (type == QEvent::Show && windowHandle() && !watchesScreen_) {
         // Moved to a screen of another density, the window's text takes the font

@@ -63,9 +63,13 @@ public:
         } else {
             text = before;
             cursor = int(prefix);
-            if (!entry_.typing_) {  // a paste or commit refused: said aloud, and to listeners
-                QApplication::beep();
-                emit entry_.inputRejected();
+            if (!entry_.typing_) {
+                // A paste or commit refused: said aloud, and to listeners, once the
+                // line edit has finished the change that is being judged.
+                QMetaObject::invokeMethod(&entry_, [&entry = entry_] {
+                    QApplication::beep();
+                    emit entry.inputRejected();
+                }, Qt::QueuedConnection);
             }
         }
         accepted_ = text;

@@ -53,6 +53,18 @@ foreach(file ${expected})
     endif()
 endforeach()
 
+# Built with fortify: each program calls checked variants of the C library's functions.
+file(REMOVE_RECURSE ${WORK}/unpacked)
+execute_process(COMMAND dpkg-deb -x ${package} ${WORK}/unpacked)
+foreach(program tarvelle tarvelle-calc)
+    execute_process(COMMAND readelf --dyn-syms ${WORK}/unpacked/usr/bin/${program} OUTPUT_VARIABLE symbols)
+    string(REGEX MATCHALL "__[a-z_]+_chk" checked "${symbols}")
+    list(REMOVE_ITEM checked __stack_chk_fail)
+    if(NOT checked)
+        message(SEND_ERROR "${program} is not built with _FORTIFY_SOURCE")
+    endif()
+endforeach()
+
 execute_process(COMMAND lintian --info --pedantic --fail-on error,warning ${package}
                 OUTPUT_VARIABLE said ERROR_VARIABLE ignored RESULT_VARIABLE failed)
 if(failed OR said MATCHES "hardening-")

@@ -27,7 +27,7 @@ for option in --help --version; do
     out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" $option 2>&1)
     status=$?
     case "$option:$status:$out" in
-    "--help:0:Utilisation : tarvelle [--help | --version]"*|"--version:0:tarvelle $version"$'\n'*) ;;
+    "--help:0:Utilisation : tarvelle [--help | --version]"*|"--version:0:tarvelle (Tarvelle) $version"$'\n'*) ;;
     *) echo "$option: status $status: $out"; failed=1 ;;
     esac
 done

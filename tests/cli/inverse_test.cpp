@@ -55,10 +55,13 @@ TEST(SolveDimension, GivesTheNearestStepThatShowsTheTargetOrNamesTheLimit)
         {&roundCoaxFormula, large, 6, "50.05", "13.831 50.1"},
         // No step shows 100.0: 0.094 shows 100.2 and 0.095 shows 99.5; exact 0.094261.
         {&roundCoaxFormula, small, 0.5, "100", "0.094 100.2 not 100.0"},
-        // The limits: D = d, and the steps from 0.001 mm to 100000 mm.
-        {&twoWireFormula, large, 2, "83.09", "2.000 83.1"},
-        {&twoWireFormula, large, 2, "83.08", "impédance trop faible : il faudrait D ≤ d (cette ligne donne 83.08 ohms pour D = d)"},
-        {&squareCoaxFormula, small, 2, "4.05", "impédance trop faible : il faudrait D ≤ d (cette ligne donne 4.05 ohms pour D = d)"},
+        // The limits: D beyond d, judged on the tenth the window would show (83.08 is
+        // 83.1, which D = 2.001 shows as D = d does), and the steps from 0.001 mm to
+        // 100000 mm.
+        {&twoWireFormula, large, 2, "83.08", "2.001 83.1"},
+        {&twoWireFormula, large, 2, "83.04", "impédance trop faible : il faudrait D ≤ d (cette ligne donne 83.08 ohms pour D = d)"},
+        {&squareCoaxFormula, small, 2, "4.05", "1.999 4.1"},  // 4.085 for d = 1.999
+        {&squareCoaxFormula, small, 2, "4.04", "impédance trop faible : il faudrait D ≤ d (cette ligne donne 4.05 ohms pour D = d)"},
         {&roundCoaxFormula, large, 1, "690", "100000.000 690.0"},
         {&roundCoaxFormula, large, 1, "690.01", "il faudrait D > 100000 mm"},
         {&roundCoaxFormula, small, 1, "414", "0.001 414.0"},
