@@ -11,8 +11,9 @@ build_dir=$(cd "$1" && pwd) output_dir=$(cd "$2" && pwd)
 # that a missing or failing dpkg-buildflags stops the script.
 flags=$(cd "$source_dir" && DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)
 eval "$flags"
-# CMake reads no CPPFLAGS: the preprocessor's flags (fortify) go with the compiler's.
-export CXXFLAGS="$CPPFLAGS $CXXFLAGS"
-cmake -S "$source_dir" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF >/dev/null
+# Given on the command line, so that a build folder made before takes them too;
+# CMake reads no CPPFLAGS, so the preprocessor's (fortify) go with the compiler's.
+cmake -S "$source_dir" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF \
+      -DCMAKE_CXX_FLAGS="$CPPFLAGS $CXXFLAGS" -DCMAKE_EXE_LINKER_FLAGS="$LDFLAGS" >/dev/null
 cmake --build "$build_dir" >/dev/null
 cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$output_dir" >/dev/null
