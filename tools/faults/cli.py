@@ -125,8 +125,8 @@ FAULTS = [
 
     # --- inverse ----------------------------------------------------------------------
     ("cli/inverse.cpp",
-     "solution.target = decimalText((*hundredths + 5) / 10, 1);",
-     "solution.target = decimalText(*hundredths / 10, 1);",
+     "decimalText((*hundredths + 5) / 10, 1)",
+     "decimalText(*hundredths / 10, 1)",
      "the target is truncated instead of rounded to the tenth: '-z 49.96' searches "
      "for 49.9 ohms and gives a different dimension (and a note naming 49.9)"),
     ("cli/inverse.cpp",
