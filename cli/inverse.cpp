@@ -61,6 +61,23 @@ std::int64_t firstStepWhere(Predicate holds, std::int64_t start)
     return above;
 }
 
+// The first step beyond the fixed dimension, on the side of the free one: only a D
+// beyond d answers, since D = d would be conductors that touch. Judged on the decimal
+// as typed, since a binary product such as 1.001 × 1000 = 1000.9999… would put the
+// bound on d itself.
+std::int64_t firstStepBeyond(std::string_view fixed, Dimension free)
+{
+    const auto whole = scaledValue(fixed, 3);  // rounded down to the micrometre
+    if (!whole)  // beyond every step
+        return free == Dimension::Large ? largestStep + 1 : largestStep;
+    if (free == Dimension::Large)
+        return *whole + 1;
+    const auto point = fixed.find('.');
+    const std::string_view beyond = point == std::string_view::npos ? "" : fixed.substr(std::min(point + 4, fixed.size()));
+    const bool exact = beyond.find_first_not_of('0') == std::string_view::npos;
+    return exact ? *whole - 1 : *whole;
+}
+
 std::string withDecimals(double value, int decimals)
 {
     std::array<char, 64> buffer{};
@@ -71,9 +88,10 @@ std::string withDecimals(double value, int decimals)
 
 }  // namespace
 
-std::variant<Solution, std::string> solveDimension(const LineFormula& formula, Dimension free, double fixed,
-                                                   std::string_view target)
+std::variant<Solution, std::string> solveDimension(const LineFormula& formula, Dimension free,
+                                                   std::string_view fixedText, std::string_view target)
 {
+    const double fixed = numericValue(fixedText);
     const char* name = free == Dimension::Small ? "d" : "D";
     const auto hundredths = scaledValue(target, 2);  // none for a target beyond any line
     Solution solution;
@@ -103,11 +121,7 @@ std::variant<Solution, std::string> solveDimension(const LineFormula& formula, D
         const double shown = shownValue(formula, free, fixed, step);
         return free == Dimension::Large ? shown - wanted : wanted - shown;
     };
-    // Only a D beyond d answers: D = d would be conductors that touch.
-    const double fixedSteps = fixed * 1000.0;
-    const std::int64_t beyondFixed = free == Dimension::Large
-                                         ? static_cast<std::int64_t>(std::floor(fixedSteps)) + 1
-                                         : static_cast<std::int64_t>(std::ceil(fixedSteps)) - 1;
+    const std::int64_t beyondFixed = firstStepBeyond(fixedText, free);
     const auto allowed = [&](std::int64_t step) {
         return free == Dimension::Large ? std::max(step, beyondFixed) : std::min(step, beyondFixed);
     };

@@ -23,11 +23,11 @@ struct Solution {
 };
 
 // The free dimension, to the micrometre, for which the window shows `target` ohms (a
-// plain number) beside the other dimension `fixed` (in mm, as the window reads it).
+// plain number) beside the other dimension `fixed` (a plain number in mm, as typed).
 // Of the steps that show the target to the tenth, the one nearest to the exact
 // inverse of the formula; when none does, the step nearest to that inverse. Or a
 // French message naming the limit that no step can meet.
-std::variant<Solution, std::string> solveDimension(const LineFormula& formula, Dimension free, double fixed,
+std::variant<Solution, std::string> solveDimension(const LineFormula& formula, Dimension free, std::string_view fixed,
                                                    std::string_view target);
 
 }  // namespace tarvelle::cli

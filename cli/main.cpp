@@ -12,6 +12,10 @@
 int main(int argc, char* argv[])
 {
     using namespace tarvelle::cli;
+    // The system's own messages (a write error's reason) in the user's language;
+    // numbers keep the point unless --locale asks for the locale's separator.
+    std::setlocale(LC_CTYPE, "");
+    std::setlocale(LC_MESSAGES, "");
     const std::vector<std::string_view> words(argv + 1, argv + argc);
     const auto reading = readArguments(words);
     if (const auto* error = std::get_if<UsageError>(&reading)) {

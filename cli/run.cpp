@@ -16,19 +16,26 @@ namespace {
 struct Outcome {
     std::optional<float> impedance;  // empty when the calculation failed
     std::string found;               // in mm, with three decimals
-    std::string note;                // for stderr: a solution's note, or why none was found
+    std::string note;                // for stderr: a caveat, or why no dimension was found
 };
+
+constexpr const char* touchingNote =
+    "D ≤ d : les conducteurs se touchent ou se chevauchent, ce chiffre n'a pas de sens physique";
 
 Dimension freeDimension(const Request& request) { return request.small ? Dimension::Large : Dimension::Small; }
 
-// The case of the two given quantities, in the order -d, -D, -z; the first one
-// already read, since a table reads it once for many rows.
-Outcome calculate(const Request& request, double first, const std::string& second)
+// The case of the two given quantities, in the order -d, -D, -z, as typed; the first
+// one also already read, since a table reads it once for many rows.
+Outcome calculate(const Request& request, std::string_view first, double firstValue, const std::string& second)
 {
     Outcome outcome;
     if (!request.impedance) {
+        const double large = numericValue(second);
+        // The window shows such a figure like any other; a terminal can say more.
+        if (large <= firstValue)
+            outcome.note = touchingNote;
         try {
-            outcome.impedance = lineImpedance(*request.line, first, numericValue(second));
+            outcome.impedance = lineImpedance(*request.line, firstValue, large);
         } catch (const CalculationError&) {
             // The row or the message says so.
         }
@@ -58,10 +65,10 @@ std::string withSeparator(std::string text, std::string_view separator)
 int writeOne(const Request& request, const Quantity& first, const Quantity& second, std::string_view separator,
              std::FILE* out, std::FILE* err)
 {
-    const Outcome outcome = calculate(request, numericValue(first.typed), second.typed);
+    const Outcome outcome = calculate(request, first.typed, numericValue(first.typed), second.typed);
     if (!outcome.note.empty())
         report(err, outcome.note);
-    else if (!outcome.impedance)
+    if (!outcome.impedance && !request.impedance)  // the inverse's note says why
         report(err, messages::impossibleCalculation);
     if (!outcome.impedance)
         return 1;
@@ -88,7 +95,7 @@ int writeTable(const Request& request, const Quantity& outer, const Quantity& in
         const double outerValue = numericValue(outerText);
         for (std::int64_t j = 0; j < inner.count(); ++j) {
             const std::string innerText = inner.text(j);
-            const Outcome outcome = calculate(request, outerValue, innerText);
+            const Outcome outcome = calculate(request, outerText, outerValue, innerText);
             const std::string shown =
                 outcome.impedance ? resultText(*outcome.impedance, ".") : messages::impossibleCalculation;
             if (!request.impedance)

@@ -7,6 +7,8 @@ install(FILES ${PROJECT_SOURCE_DIR}/app/debian/copyright DESTINATION ${doc_dir})
 configure_file(${PROJECT_SOURCE_DIR}/app/tarvelle.1.in ${PROJECT_BINARY_DIR}/tarvelle.1 @ONLY)
 tarvelle_install_compressed(${PROJECT_BINARY_DIR}/tarvelle.1 ${CMAKE_INSTALL_MANDIR}/man1)
 tarvelle_install_compressed(${PROJECT_SOURCE_DIR}/app/debian/changelog ${doc_dir})
+install(FILES ${PROJECT_SOURCE_DIR}/app/debian/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME tarvelle)
 
 set(CPACK_PACKAGE_NAME tarvelle)
 set(CPACK_PACKAGE_VENDOR "Tarvelle")

@@ -14,6 +14,10 @@ eval "$flags"
 # Given on the command line, so that a build folder made before takes them too;
 # CMake reads no CPPFLAGS, so the preprocessor's (fortify) go with the compiler's.
 cmake -S "$source_dir" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF \
-      -DCMAKE_CXX_FLAGS="$CPPFLAGS $CXXFLAGS" -DCMAKE_EXE_LINKER_FLAGS="$LDFLAGS" >/dev/null
+      -DCMAKE_CXX_FLAGS="$CPPFLAGS $CXXFLAGS" -DCMAKE_EXE_LINKER_FLAGS="$LDFLAGS" \
+      -DCMAKE_STRIP="$source_dir/scripts/strip-like-debian" >/dev/null
 cmake --build "$build_dir" >/dev/null
-cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$output_dir" >/dev/null
+# CPack works in a folder of its own; only the package goes to OUTPUT_DIR.
+rm -rf "$build_dir/cpack"
+cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$build_dir/cpack" >/dev/null
+mv "$build_dir"/cpack/tarvelle_*.deb "$output_dir/"

@@ -53,6 +53,30 @@ expect 0 "d (mm),D (mm),Z (ohms)
 5,10.0,45.6
 5,10.5,48.5
 5,11.0,51.3" "" carree --csv -d 5 -D 10:11:0.5
+# Fixed dimensions with no exact binary form: the answer is never D = d.
+expect 0 "D = 1.002 mm (83.2 ohms)" \
+    "tarvelle-calc : aucun D au micromètre ne donne 83.1 ohms ; voici le plus proche" bifilaire -z 83.1 -d 1.001
+expect 0 "d = 2.006 mm (83.1 ohms)" "" bifilaire -z 83.1 -D 2.007
+for fixed in "-d 0.001:20:0.001" "-D 0.002:20:0.001"; do
+    # shellcheck disable=SC2086
+    touching=$("$program" bifilaire -z 83.1 $fixed 2>/dev/null | awk -F '\t' 'NR > 1 && $2 + 0 <= $1 + 0' | head -n 3)
+    [ -z "$touching" ] || { echo "FAIL: D <= d answered for $fixed: $touching"; failed=1; }
+done
+# Conductors that touch or overlap: the window's figure, and a note.
+touch="D ≤ d : les conducteurs se touchent ou se chevauchent, ce chiffre n'a pas de sens physique"
+expect 0 "48.6" "tarvelle-calc : $touch" bifilaire -d 2 -D 1.5
+expect 0 "d (mm)	D (mm)	Z (ohms)
+1	0.5	-41.5
+1	1.0	0.0
+1	1.5	24.3" "tarvelle-calc : -d 1 -D 0.5 : $touch
+tarvelle-calc : -d 1 -D 1.0 : $touch" ronde -d 1 -D 0.5:1.5:0.5
+if locale -a | grep -qi '^fr_FR\.utf-\?8$'; then
+    # The system's reason in the user's language; the number keeps its point.
+    got=$(LC_ALL=fr_FR.UTF-8 "$program" bifilaire -d 2 -D 50 2>&1 >/dev/full)
+    status=$?
+    [ "$status:$got" = "1:tarvelle-calc : erreur d'écriture : Aucun espace disponible sur le périphérique" ] ||
+        { echo "FAIL: write error: $status: $got"; failed=1; }
+fi
 [ "$("$program" --version | head -n 1)" = "tarvelle-calc (Tarvelle) $version" ] || { echo "FAIL: --version"; failed=1; }
 "$program" --help | grep -q '^Utilisation : tarvelle-calc LIGNE' || { echo "FAIL: --help"; failed=1; }
 # The completion offers the line names, accented too, and nothing where a number goes.
