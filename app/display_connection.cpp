@@ -1,5 +1,7 @@
 #include "app/display_connection.h"
 
+#include <QRegularExpression>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -64,9 +66,14 @@ void reportMissingDisplay(QtMsgType type, const QMessageLogContext& context, con
         toolkitHandler(type, context, message);
         return;
     }
-    // The only fatal error while connecting: no platform plugin could start.
+    // The only fatal error while connecting: no platform plugin could start. Qt's
+    // message ends with the plugins that exist, "Available platform plugins are: a, b.".
+    static const QRegularExpression listed(QStringLiteral("platform plugins are: ([^\\n]*[^.\\n])"));
+    const QRegularExpressionMatch match = listed.match(message);
+    QStringList available = match.hasMatch() ? match.captured(1).split(QStringLiteral(", ")) : QStringList();
+    available.sort();
     heldOutput->release(false);
-    std::fprintf(stderr, "%s\n", noDisplayMessage().toLocal8Bit().constData());
+    std::fprintf(stderr, "%s\n", noDisplayMessage(available).toLocal8Bit().constData());
     std::_Exit(1);
 }
 
@@ -77,8 +84,22 @@ QString quoted(const char* variable)
 
 }  // namespace
 
-QString noDisplayMessage()
+QString noDisplayMessage(const QStringList& availablePlatforms)
 {
+    // QT_QPA_PLATFORM is a list of names separated by ";", each with ":options".
+    QStringList unknown;
+    for (const QString& platform : qEnvironmentVariable("QT_QPA_PLATFORM").split(u';', Qt::SkipEmptyParts)) {
+        const QString name = platform.section(u':', 0, 0);
+        if (!availablePlatforms.isEmpty() && !availablePlatforms.contains(name))
+            unknown << QStringLiteral("« %1 »").arg(name);
+    }
+    if (!unknown.isEmpty()) {
+        return QStringLiteral("tarvelle : %1 %2 (QT_QPA_PLATFORM) ; les plates-formes disponibles sont : %3.")
+            .arg(unknown.size() == 1 ? QStringLiteral("la plate-forme Qt") : QStringLiteral("les plates-formes Qt"),
+                 unknown.join(QStringLiteral(", ")) +
+                     (unknown.size() == 1 ? QStringLiteral(" n'existe pas") : QStringLiteral(" n'existent pas")),
+                 availablePlatforms.join(QStringLiteral(", ")));
+    }
     QStringList tried;
     if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         tried << QStringLiteral("la plate-forme Qt %1").arg(quoted("QT_QPA_PLATFORM"));

@@ -13,7 +13,8 @@ namespace tarvelle::app {
 // Otherwise what was held back is written out as it came.
 std::unique_ptr<QApplication> connectToDisplay(int& argc, char** argv);
 
-// That line, for the display settings of this environment.
-QString noDisplayMessage();
+// That line, for the display settings of this environment and the platform plugins
+// that exist: a platform asked for by name that is not among them is named instead.
+QString noDisplayMessage(const QStringList& availablePlatforms);
 
 }  // namespace tarvelle::app

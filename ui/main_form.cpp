@@ -1,7 +1,9 @@
 #include "ui/main_form.h"
 
 #include "calc/entry_filter.h"
+#include "calc/messages.h"
 #include "ui/announcer.h"
+#include "ui/entry_hint.h"
 #include "ui/application_setup.h"
 #include "ui/form_button.h"
 #include "ui/form_layout.h"
@@ -37,9 +39,12 @@ MainForm::MainForm(QWidget* parent)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(caption());
+    // Screen readers call the window by its name, not by the caption's addresses.
+    setAccessibleName(QStringLiteral("Tarvelle"));
     setFixedSize(ui::clientSize);
     buildControls();
     announcer_ = new ui::Announcer(this);
+    hint_ = new ui::EntryHint(this);
     setTabCycle();
     panels_[0].newButton->setFocus();
 
@@ -171,6 +176,7 @@ void MainForm::buildControls()
             entry->setObjectName(placement.name);
             entry->setGeometry(placement.geometry);
             entry->setAlignment(Qt::AlignCenter);
+            entry->setCommaHandler([this, entry] { showCommaHint(entry); });
             describe(entry, placement.accessibleName,
                      QStringLiteral("Dimension de %1 : chiffres et point décimal seulement").arg(layout.line));
             panel.entries[static_cast<std::size_t>(index)] = entry;
@@ -284,6 +290,14 @@ void MainForm::setResultText(LinePanel panel, std::string_view text)
     panels_.at(index).result->setAccessibleName(resultAccessibleName(index, fromUtf8(text)));
     if (!text.empty())
         announcer_->announce(QStringLiteral("%1 ohms").arg(fromUtf8(text)));
+}
+
+void MainForm::showCommaHint(QWidget* entry)
+{
+    // The entries take "." whatever the locale, while French results show a comma.
+    const QString hint = QString::fromUtf8(tarvelle::messages::commaHint);
+    hint_->showAbove(entry, hint);
+    announcer_->announce(hint);
 }
 
 QString MainForm::resultAccessibleName(std::size_t panel, const QString& result)

@@ -17,6 +17,7 @@ class QIcon;
 
 namespace tarvelle::ui {
 class Announcer;
+class EntryHint;
 class NumericEntry;
 struct ControlPlacement;
 struct LabelPlacement;
@@ -62,6 +63,7 @@ private:
     QPushButton* addButton(const tarvelle::ui::ControlPlacement& placement, const QString& toolTip, const QIcon& icon);
     QWidget* addPicture(const tarvelle::ui::PicturePlacement& placement);
     void setTabCycle();
+    void showCommaHint(QWidget* entry);
     static QString resultAccessibleName(std::size_t panel, const QString& result);
     static void describe(QWidget* widget, const QString& name, const QString& description);
 
@@ -75,7 +77,8 @@ private:
     tarvelle::ui::NumericEntry* entry(tarvelle::LinePanel panel, int element) const;
 
     std::array<PanelControls, 3> panels_;
-    tarvelle::ui::Announcer* announcer_ = nullptr;  // speaks each new result
+    tarvelle::ui::Announcer* announcer_ = nullptr;  // speaks each new result and hint
+    tarvelle::ui::EntryHint* hint_ = nullptr;
     bool watchesScreen_ = false;
     std::optional<QFont> fittedFont_;  // the application font that the captions were last fitted to
     tarvelle::LinePanels commands_;

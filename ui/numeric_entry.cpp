@@ -123,6 +123,14 @@ void NumericEntry::keyPressEvent(QKeyEvent* event)
     const QString text = event->text();
     if (!std::all_of(text.begin(), text.end(), [this](QChar c) { return accepts(c); })) {
         event->accept();  // discarded
+        // A discarded printable character is refused aloud, as a refused paste is;
+        // Enter, Escape and the other control keys stay silent.
+        if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); })) {
+            QApplication::beep();
+            emit inputRejected();
+        }
+        if (text.contains(u',') && commaHandler_)
+            commaHandler_();
         return;
     }
     // A typed character beyond the entry's length is refused as the line edit's

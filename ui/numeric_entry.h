@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 namespace tarvelle::ui {
 
@@ -17,12 +18,16 @@ namespace tarvelle::ui {
 class NumericEntry : public QLineEdit {
 public:
     using KeyHandler = std::function<void(std::int16_t& KeyAscii)>;
+    using CommaHandler = std::function<void()>;
 
     NumericEntry(QWidget* parent, KeyHandler keyHandler, int characterLimit);
 
     // The most characters the entry holds. The line edit's own maximum length is left
     // unset: it would cut a paste short before it could be judged whole.
     int characterLimit() const { return characterLimit_; }
+
+    // Called when a typed comma is discarded: the user meant a decimal point.
+    void setCommaHandler(CommaHandler handler) { commaHandler_ = std::move(handler); }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -35,6 +40,7 @@ private:
     bool accepts(QChar character) const;
 
     KeyHandler keyHandler_;
+    CommaHandler commaHandler_;
     int characterLimit_;
     bool typing_ = false;  // a typed character is being inserted: refused silently
 };

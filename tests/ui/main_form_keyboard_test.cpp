@@ -7,6 +7,7 @@
 #include <QInputMethodEvent>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QTimer>
 
 #include <functional>
 
@@ -28,20 +29,43 @@ class MainFormKeyboardTest : public FormFixture {
 private slots:
     void typedCharacters()
     {
-        // What each entry shows, cut to 4 characters in d's entries and 5 in D's.
-        const std::pair<QString, QString> typing[] = {
-            {"0123.456789", "0123.456789"}, {"3,5-1e é", "351"}, {"/9:", "9"}, {"12\b3", "13"},
-            {"1ı2ĸ", "12"},  // characters whose low byte is a digit: ı is U+0131, ĸ is U+0138
+        // What each entry shows, cut to 4 characters in d's entries and 5 in D's, and
+        // how many typed characters were refused with a beep: printable ones only.
+        const struct { QString typed, shown; int beeps; } typing[] = {
+            {"0123.456789", "0123.456789", 0}, {"3,5-1e é", "351", 5}, {"/9:", "9", 2}, {"12\b3", "13", 0},
+            {"1ı2ĸ", "12", 2},  // characters whose low byte is a digit: ı is U+0131, ĸ is U+0138
+            {"4\r\x1b\t", "4", 0},  // Enter, Escape and Tab insert nothing, silently
         };
-        for (const auto& [typed, shown] : typing) {
+        for (const auto& [typed, shown, beeps] : typing) {
             for (const char* name : {"Text1(0)", "Text1(1)", "Text2(0)", "Text2(1)", "Text3(0)", "Text3(1)"}) {
                 QLineEdit* target = entry(name);
                 target->clear();
                 target->setFocus();
+                QSignalSpy refusals(target, &QLineEdit::inputRejected);
                 type(target, typed);
                 QCOMPARE(target->text(), shown.left(QByteArray(name).endsWith("(0)") ? 4 : 5));
+                QCOMPARE(refusals.count(), beeps);
             }
         }
+    }
+
+    // A typed comma is dropped, as every character but digits and the point is, and
+    // the user is told to type a point, above the entry, for a few seconds.
+    void commaBringsAHint()
+    {
+        auto* hint = form->findChild<QLabel*>(QStringLiteral("EntryHint"));
+        QVERIFY(hint && !hint->isVisible());
+        QLineEdit* target = entry("Text2(1)");
+        target->setFocus();
+        type(target, "2,5");
+        QCOMPARE(target->text(), QStringLiteral("25"));
+        QVERIFY(hint->isVisible());  // typing on leaves it shown
+        QCOMPARE(hint->text(), QStringLiteral("Tapez un point (.) comme séparateur décimal"));
+        QCOMPARE(hint->pos(), target->mapToGlobal(QPoint(0, -hint->height() - 1)));
+        auto* timer = hint->findChild<QTimer*>();  // a few seconds, then it goes
+        QVERIFY(timer && timer->isActive() && timer->interval() >= 2000 && timer->interval() <= 8000);
+        QMetaObject::invokeMethod(timer, "timeout");
+        QVERIFY(!hint->isVisible());
     }
 
     void editingKeysKeepTheirEffect()
