@@ -13,4 +13,9 @@ namespace tarvelle {
 // window passes the user's locale's). The value must be finite.
 std::string resultText(float value, std::string_view decimalSeparator);
 
+// The same pattern with `decimals` digits after the separator (1 to 6), the value
+// rounded on value × 10^decimals as a double; for a single-precision value and one
+// decimal this is resultText.
+std::string decimalResultText(double value, int decimals, std::string_view decimalSeparator);
+
 }  // namespace tarvelle

@@ -1,5 +1,6 @@
 #include "cli/arguments.h"
 
+#include "calc/ideal_lines.h"
 #include "calc/messages.h"
 #include "calc/numeric_text.h"
 
@@ -12,13 +13,17 @@ namespace {
 struct LineName {
     std::string_view name;
     const LineFormula* formula;
+    double (*ideal)(double ratio);
 };
 
+constexpr auto twoWire = idealTwoWireImpedance;
+constexpr auto squareCoax = idealSquareCoaxImpedance;
+constexpr auto roundCoax = idealRoundCoaxImpedance;
 constexpr std::array lineNames{
-    LineName{"bifilaire", &twoWireFormula}, LineName{"two-wire", &twoWireFormula},
-    LineName{"carree", &squareCoaxFormula}, LineName{"carrée", &squareCoaxFormula},
-    LineName{"square", &squareCoaxFormula}, LineName{"ronde", &roundCoaxFormula},
-    LineName{"round", &roundCoaxFormula}};
+    LineName{"bifilaire", &twoWireFormula, twoWire}, LineName{"two-wire", &twoWireFormula, twoWire},
+    LineName{"carree", &squareCoaxFormula, squareCoax}, LineName{"carrée", &squareCoaxFormula, squareCoax},
+    LineName{"square", &squareCoaxFormula, squareCoax}, LineName{"ronde", &roundCoaxFormula, roundCoax},
+    LineName{"round", &roundCoaxFormula, roundCoax}};
 
 using QuantityReading = std::variant<Quantity, std::string>;
 
@@ -58,13 +63,34 @@ QuantityReading readRange(std::string_view text)
     return Quantity{std::string(text), range};
 }
 
+std::optional<std::string> commaError(std::string_view text)
+{
+    if (text.find(',') == std::string_view::npos)
+        return std::nullopt;
+    std::string withPoints(text);
+    std::replace(withPoints.begin(), withPoints.end(), ',', '.');
+    return "utilisez le point décimal : " + withPoints;
+}
+
+// The relative permittivity: a plain number, 1 for air and more for any dielectric.
+std::variant<double, std::string> readPermittivity(std::string_view text)
+{
+    if (auto error = commaError(text))
+        return *error;
+    if (auto error = numberError(text))
+        return *error;
+    const double value = numericValue(text);
+    if (value == 0.0)
+        return messages::zeroValue;
+    if (value < 1.0)
+        return "la permittivité relative vaut au moins 1 (le vide) : --er " + std::string(text);
+    return value;
+}
+
 QuantityReading readQuantity(std::string_view text)
 {
-    if (text.find(',') != std::string_view::npos) {
-        std::string withPoints(text);
-        std::replace(withPoints.begin(), withPoints.end(), ',', '.');
-        return "utilisez le point décimal : " + withPoints;
-    }
+    if (auto error = commaError(text))
+        return *error;
     if (text.find(':') != std::string_view::npos)
         return readRange(text);
     if (auto error = numberError(text))
@@ -106,13 +132,29 @@ std::variant<Request, UsageError> readArguments(std::span<const std::string_view
             if (known == lineNames.end())
                 return UsageError{"ligne inconnue : " + quoted(word) + " (bifilaire, carree ou ronde)"};
             request.line = known->formula;
+            request.idealImpedance = known->ideal;
         } else if (word == "--") {
             optionsEnded = true;
         } else if (word == "--help" || word == "--version") {
             request.action = word == "--help" ? Request::Action::ShowHelp : Request::Action::ShowVersion;
             return request;
-        } else if (word == "--csv" || word == "--locale") {
-            (word == "--csv" ? request.csv : request.localeSeparator) = true;
+        } else if (word == "--csv" || word == "--locale" || word == "--exact" || word == "--details") {
+            (word == "--csv"      ? request.csv
+             : word == "--locale" ? request.localeSeparator
+             : word == "--exact"  ? request.exact
+                                  : request.details) = true;
+        } else if (word == "--er" || word.starts_with("--er=")) {
+            // "--er 2.1" or "--er=2.1", as getopt_long reads them.
+            if (word == "--er" && i + 1 == words.size())
+                return UsageError{"l'option --er demande une valeur"};
+            const std::string_view value = word == "--er" ? words[++i] : word.substr(5);
+            if (request.permittivityGiven)
+                return UsageError{"l'option --er est donnée deux fois"};
+            auto reading = readPermittivity(value);
+            if (auto* error = std::get_if<std::string>(&reading))
+                return UsageError{*error};
+            request.permittivity = std::get<double>(reading);
+            request.permittivityGiven = true;
         } else if (auto* slot = quantityOption(request, word.substr(0, 2)); slot && !word.starts_with("--")) {
             // "-d 2" or "-d2", as getopt reads them.
             const std::string_view option = word.substr(0, 2);

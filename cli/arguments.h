@@ -25,10 +25,16 @@ struct Request {
     enum class Action { Calculate, ShowHelp, ShowVersion };
     Action action = Action::Calculate;
     const LineFormula* line = nullptr;
+    double (*idealImpedance)(double ratio) = nullptr;  // the same line, ideal
+
     // -d, -D and -z: exactly two of them are given.
     std::optional<Quantity> small, large, impedance;
     bool csv = false;
     bool localeSeparator = false;
+    bool exact = false;         // --exact: the ideal line's impedance
+    double permittivity = 1.0;  // --er: the dielectric's relative permittivity
+    bool permittivityGiven = false;
+    bool details = false;       // --details: velocity factor, capacitance, inductance
 
     bool isTable() const;
 };

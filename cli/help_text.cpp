@@ -4,10 +4,11 @@ namespace tarvelle::cli {
 
 const char* helpText()
 {
-    return "Utilisation : tarvelle-calc LIGNE -d d -D D\n"
-           "              tarvelle-calc LIGNE -z Z (-d d | -D D)\n"
-           "Impédance caractéristique d'une ligne à air, calculée comme dans la fenêtre de Tarvelle ;\n"
-           "avec -z, la dimension qui donne cette impédance, au micromètre.\n"
+    return "Utilisation : tarvelle-calc LIGNE -d d -D D [OPTION...]\n"
+           "              tarvelle-calc LIGNE -z Z (-d d | -D D) [OPTION...]\n"
+           "Impédance caractéristique d'une ligne, calculée comme dans la fenêtre de Tarvelle\n"
+           "(formules usuelles, ligne à air) ; avec -z, la dimension qui donne cette impédance,\n"
+           "au micromètre.\n"
            "\n"
            "LIGNE :\n"
            "  bifilaire (two-wire)     Z = 276 log10(2D/d) ; d : diamètre des fils,\n"
@@ -21,6 +22,11 @@ const char* helpText()
            "  -d VALEUR    d en millimètres\n"
            "  -D VALEUR    D en millimètres\n"
            "  -z VALEUR    impédance visée en ohms\n"
+           "  --exact      impédance exacte de la ligne idéale, au centième d'ohm, non la\n"
+           "               formule usuelle ; refusée pour D <= d\n"
+           "  --er E       ligne remplie d'un diélectrique de permittivité relative E (1 ou plus) :\n"
+           "               l'impédance est divisée par la racine de E\n"
+           "  --details    ajoute la vélocité (v/c) et la capacité et l'inductance par mètre\n"
            "  --csv        tableau aux colonnes séparées par des virgules, non des tabulations\n"
            "  --locale     résultat seul écrit avec le séparateur décimal de la langue\n"
            "  --help       affiche cette aide et quitte\n"
@@ -34,9 +40,11 @@ const char* helpText()
            "2 pour une commande incorrecte.\n"
            "\n"
            "Exemples :\n"
-           "  tarvelle-calc bifilaire -d 2 -D 50       468.9\n"
-           "  tarvelle-calc ronde -z 50 -D 14          le diamètre d pour 50 ohms\n"
-           "  tarvelle-calc carree -d 5 -D 10:20:0.5   un tableau\n";
+           "  tarvelle-calc bifilaire -d 2 -D 50               468.9\n"
+           "  tarvelle-calc ronde -z 50 -D 14                  le diamètre d pour 50 ohms\n"
+           "  tarvelle-calc carree -d 5 -D 10:20:0.5           un tableau\n"
+           "  tarvelle-calc carree --exact -d 1 -D 2           46.10, la ligne carrée idéale\n"
+           "  tarvelle-calc ronde --exact --er 2.1 -z 50 -d 1  un coaxial de 50 ohms au PTFE\n";
 }
 
 const char* versionText()

@@ -4,6 +4,7 @@
 #include "calc/numeric_text.h"
 #include "calc/result_text.h"
 #include "cli/decimal_range.h"
+#include "cli/step_search.h"
 
 #include <algorithm>
 #include <array>
@@ -14,57 +15,38 @@
 namespace tarvelle::cli {
 namespace {
 
-float windowImpedance(const LineFormula& formula, Dimension free, double fixed, std::int64_t step)
+// The window's impedance for the step, divided by √εr.
+double windowImpedance(const LineFormula& formula, Dimension free, double fixed, std::int64_t step,
+                       double rootPermittivity)
 {
     const double value = numericValue(decimalText(step, 3));
-    return free == Dimension::Small ? lineImpedance(formula, value, fixed) : lineImpedance(formula, fixed, value);
+    const float window = free == Dimension::Small ? lineImpedance(formula, value, fixed) : lineImpedance(formula, fixed, value);
+    return static_cast<double>(window) / rootPermittivity;
 }
 
-// What the window shows for the step, read back as a number. A ratio beyond the
-// single range counts as infinitely high and one that vanishes as infinitely low, so
-// that the steps stay in order.
-double shownValue(const LineFormula& formula, Dimension free, double fixed, std::int64_t step)
+// What is shown for the step, read back as a number. A ratio beyond the single range
+// counts as infinitely high and one that vanishes as infinitely low, so that the
+// steps stay in order.
+double shownValue(const LineFormula& formula, Dimension free, double fixed, std::int64_t step, double rootPermittivity)
 {
     try {
-        return numericValue(resultText(windowImpedance(formula, free, fixed, step), "."));
+        return numericValue(decimalResultText(windowImpedance(formula, free, fixed, step, rootPermittivity), 1, "."));
     } catch (const CalculationError& error) {
         const double infinity = std::numeric_limits<double>::infinity();
         return error.kind() == CalculationError::Kind::Overflow ? infinity : -infinity;
     }
 }
 
-// The first step of [smallestStep, largestStep] where `holds` (false, then true for
-// good) is true, or largestStep + 1: a gallop out from `start`, then a bisection.
-template <typename Predicate>
-std::int64_t firstStepWhere(Predicate holds, std::int64_t start)
+std::string withDecimals(double value, int decimals)
 {
-    std::int64_t below = start;  // holds() false there, or below the steps
-    std::int64_t above = start;  // holds() true there, or above the steps
-    std::int64_t stride = 1;
-    if (holds(start)) {
-        do {
-            above = below;
-            below = std::max(smallestStep - 1, above - stride);
-            stride *= 2;
-        } while (below >= smallestStep && holds(below));
-    } else {
-        do {
-            below = above;
-            above = std::min(largestStep + 1, below + stride);
-            stride *= 2;
-        } while (above <= largestStep && !holds(above));
-    }
-    while (above - below > 1) {
-        const std::int64_t middle = below + (above - below) / 2;
-        (holds(middle) ? above : below) = middle;
-    }
-    return above;
+    std::array<char, 64> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                   std::chars_format::fixed, decimals).ptr;
+    return std::string(buffer.data(), end);
 }
 
-// The first step beyond the fixed dimension, on the side of the free one: only a D
-// beyond d answers, since D = d would be conductors that touch. Judged on the decimal
-// as typed, since a binary product such as 1.001 × 1000 = 1000.9999… would put the
-// bound on d itself.
+}  // namespace
+
 std::int64_t firstStepBeyond(std::string_view fixed, Dimension free)
 {
     const auto whole = scaledValue(fixed, 3);  // rounded down to the micrometre
@@ -78,19 +60,11 @@ std::int64_t firstStepBeyond(std::string_view fixed, Dimension free)
     return exact ? *whole - 1 : *whole;
 }
 
-std::string withDecimals(double value, int decimals)
-{
-    std::array<char, 64> buffer{};
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                   std::chars_format::fixed, decimals).ptr;
-    return std::string(buffer.data(), end);
-}
-
-}  // namespace
-
 std::variant<Solution, std::string> solveDimension(const LineFormula& formula, Dimension free,
-                                                   std::string_view fixedText, std::string_view target)
+                                                   std::string_view fixedText, std::string_view target,
+                                                   double permittivity)
 {
+    const double rootPermittivity = std::sqrt(permittivity);
     const double fixed = numericValue(fixedText);
     const char* name = free == Dimension::Small ? "d" : "D";
     const auto hundredths = scaledValue(target, 2);  // none for a target beyond any line
@@ -100,13 +74,13 @@ std::variant<Solution, std::string> solveDimension(const LineFormula& formula, D
     solution.target = hundredths ? decimalText((*hundredths + 5) / 10, 1) : std::string(target);
     const double wanted = numericValue(solution.target);
     const double factor = formula.factor;
-    const double lowest = factor * std::log10(formula.multiplier);  // the impedance for D = d
+    const double lowest = factor * std::log10(formula.multiplier) / rootPermittivity;  // for D = d
     if (wanted <= lowest) {
         return "impédance trop faible : il faudrait D ≤ d (cette ligne donne " + withDecimals(lowest, 2) +
                " ohms pour D = d)";
     }
     // The exact inverse of the impedance asked for, as typed.
-    const double ratio = std::pow(10.0, numericValue(target) / factor);
+    const double ratio = std::pow(10.0, numericValue(target) * rootPermittivity / factor);
     const double exact = free == Dimension::Small ? formula.multiplier * fixed / ratio : fixed * ratio / formula.multiplier;
     const double exactSteps = exact * 1000.0;
     if (std::isnan(exactSteps))
@@ -118,7 +92,7 @@ std::variant<Solution, std::string> solveDimension(const LineFormula& formula, D
 
     // Above zero past the target in the direction of the steps, zero where it shows.
     const auto order = [&](std::int64_t step) {
-        const double shown = shownValue(formula, free, fixed, step);
+        const double shown = shownValue(formula, free, fixed, step, rootPermittivity);
         return free == Dimension::Large ? shown - wanted : wanted - shown;
     };
     const std::int64_t beyondFixed = firstStepBeyond(fixedText, free);
@@ -132,7 +106,7 @@ std::variant<Solution, std::string> solveDimension(const LineFormula& formula, D
     solution.showsTarget = first <= last;
     solution.micrometres = solution.showsTarget ? std::clamp(nearest, first, last) : nearest;
     try {
-        solution.impedance = windowImpedance(formula, free, fixed, solution.micrometres);
+        solution.impedance = windowImpedance(formula, free, fixed, solution.micrometres, rootPermittivity);
     } catch (const CalculationError&) {
         return messages::impossibleCalculation;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/line_formulas.h"
+#include "cli/step_search.h"
 
 #include <cstdint>
 #include <string>
@@ -9,15 +10,10 @@
 
 namespace tarvelle::cli {
 
-enum class Dimension { Small, Large };  // d or D
-
-// The dimensions that an answer may take, in micrometres: from 0.001 mm to 100 m.
-inline constexpr std::int64_t smallestStep = 1;
-inline constexpr std::int64_t largestStep = 100'000'000;
 
 struct Solution {
     std::int64_t micrometres = 0;
-    float impedance = 0.0F;  // the window's impedance for that dimension
+    double impedance = 0.0;  // the impedance shown for that dimension
     std::string target;      // the target as the window would show it, with a point
     bool showsTarget = false;
 };
@@ -27,7 +23,15 @@ struct Solution {
 // Of the steps that show the target to the tenth, the one nearest to the exact
 // inverse of the formula; when none does, the step nearest to that inverse. Or a
 // French message naming the limit that no step can meet.
+// With a dielectric, what is shown is the window's figure divided by √εr.
 std::variant<Solution, std::string> solveDimension(const LineFormula& formula, Dimension free, std::string_view fixed,
-                                                   std::string_view target);
+                                                   std::string_view target, double permittivity = 1.0);
+
+class ImpedanceModel;
+
+// The free dimension, to the micrometre and beyond the fixed one, whose ideal
+// impedance is nearest to `target` ohms; or a French message naming the limit.
+std::variant<Solution, std::string> solveIdealDimension(const ImpedanceModel& model, Dimension free,
+                                                        std::string_view fixed, std::string_view target);
 
 }  // namespace tarvelle::cli

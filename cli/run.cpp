@@ -2,7 +2,7 @@
 
 #include "calc/messages.h"
 #include "calc/numeric_text.h"
-#include "calc/result_text.h"
+#include "cli/impedance_model.h"
 #include "cli/inverse.h"
 #include "cli/table_writer.h"
 
@@ -12,37 +12,37 @@
 namespace tarvelle::cli {
 namespace {
 
-// One case: the window's impedance, and the dimension found when -z was given.
+// One case: its impedance, and the dimension found when -z was given.
 struct Outcome {
-    std::optional<float> impedance;  // empty when the calculation failed
-    std::string found;               // in mm, with three decimals
-    std::string note;                // for stderr: a caveat, or why no dimension was found
+    std::optional<double> impedance;  // empty when there is none
+    std::string failure;              // then why: a message, or in a table the row's figure
+    std::string found;                // in mm, with three decimals
+    std::string note;                 // for stderr: a caveat, or why no dimension was found
 };
-
-constexpr const char* touchingNote =
-    "D ≤ d : les conducteurs se touchent ou se chevauchent, ce chiffre n'a pas de sens physique";
 
 Dimension freeDimension(const Request& request) { return request.small ? Dimension::Large : Dimension::Small; }
 
 // The case of the two given quantities, in the order -d, -D, -z, as typed; the first
 // one also already read, since a table reads it once for many rows.
-Outcome calculate(const Request& request, std::string_view first, double firstValue, const std::string& second)
+Outcome calculate(const Request& request, const ImpedanceModel& model, std::string_view first, double firstValue,
+                  const std::string& second)
 {
     Outcome outcome;
     if (!request.impedance) {
         const double large = numericValue(second);
         // The window shows such a figure like any other; a terminal can say more.
-        if (large <= firstValue)
-            outcome.note = touchingNote;
-        try {
-            outcome.impedance = lineImpedance(*request.line, firstValue, large);
-        } catch (const CalculationError&) {
-            // The row or the message says so.
-        }
+        if (!model.exact() && large <= firstValue)
+            outcome.note = std::string(messages::touchingConductors) + ", ce chiffre n'a pas de sens physique";
+        auto answer = model.impedance(firstValue, large);
+        if (const double* impedance = std::get_if<double>(&answer))
+            outcome.impedance = *impedance;
+        else
+            outcome.failure = std::get<std::string>(answer);
         return outcome;
     }
     const Dimension free = freeDimension(request);
-    auto answer = solveDimension(*request.line, free, first, second);
+    auto answer = model.exact() ? solveIdealDimension(model, free, first, second)
+                                : solveDimension(*request.line, free, first, second, request.permittivity);
     if (const auto* solution = std::get_if<Solution>(&answer)) {
         outcome.found = decimalText(solution->micrometres, 3);
         outcome.impedance = solution->impedance;
@@ -52,6 +52,7 @@ Outcome calculate(const Request& request, std::string_view first, double firstVa
         }
     } else {
         outcome.note = std::get<std::string>(answer);
+        outcome.failure = messages::impossibleCalculation;
     }
     return outcome;
 }
@@ -62,46 +63,55 @@ std::string withSeparator(std::string text, std::string_view separator)
     return point == std::string::npos ? text : text.replace(point, 1, separator);
 }
 
-int writeOne(const Request& request, const Quantity& first, const Quantity& second, std::string_view separator,
-             std::FILE* out, std::FILE* err)
+int writeOne(const Request& request, const ImpedanceModel& model, const Quantity& first, const Quantity& second,
+             std::string_view separator, std::FILE* out, std::FILE* err)
 {
-    const Outcome outcome = calculate(request, first.typed, numericValue(first.typed), second.typed);
+    const Outcome outcome = calculate(request, model, first.typed, numericValue(first.typed), second.typed);
     if (!outcome.note.empty())
         report(err, outcome.note);
-    if (!outcome.impedance && !request.impedance)  // the inverse's note says why
-        report(err, messages::impossibleCalculation);
-    if (!outcome.impedance)
+    if (!outcome.impedance) {
+        if (!request.impedance)  // the inverse's note says why
+            report(err, outcome.failure);
         return 1;
-    const std::string shown = resultText(*outcome.impedance, separator);
+    }
+    const std::string shown = model.text(*outcome.impedance, separator);
     if (request.impedance) {
         std::fprintf(out, "%s = %s mm (%s ohms)\n", freeDimension(request) == Dimension::Small ? "d" : "D",
                      withSeparator(outcome.found, separator).c_str(), shown.c_str());
     } else {
         std::fprintf(out, "%s\n", shown.c_str());
     }
+    if (request.details) {
+        const LineDetails details = lineDetails(*outcome.impedance, model.permittivity());
+        std::fprintf(out, "vélocité : %s c\ncapacité : %s pF/m\ninductance : %s nH/m\n",
+                     withSeparator(details.velocityFactor, separator).c_str(),
+                     withSeparator(details.capacitance, separator).c_str(),
+                     withSeparator(details.inductance, separator).c_str());
+    }
     return 0;
 }
 
-int writeTable(const Request& request, const Quantity& outer, const Quantity& inner, std::FILE* out,
-               std::FILE* err)
+int writeTable(const Request& request, const ImpedanceModel& model, const Quantity& outer, const Quantity& inner,
+               std::FILE* out, std::FILE* err)
 {
     const char* outerOption = request.small ? "-d " : "-D ";
     const char* innerOption = request.impedance ? " -z " : " -D ";
     const bool foundFirst = request.impedance && freeDimension(request) == Dimension::Small;
     int status = 0;
-    TableWriter table(out, request.csv ? ',' : '\t');
+    TableWriter table(out, request.csv ? ',' : '\t', request.details);
     for (std::int64_t i = 0; i < outer.count(); ++i) {
         const std::string outerText = outer.text(i);
         const double outerValue = numericValue(outerText);
         for (std::int64_t j = 0; j < inner.count(); ++j) {
             const std::string innerText = inner.text(j);
-            const Outcome outcome = calculate(request, outerText, outerValue, innerText);
-            const std::string shown =
-                outcome.impedance ? resultText(*outcome.impedance, ".") : messages::impossibleCalculation;
-            if (!request.impedance)
-                table.row(outerText, innerText, shown);
+            const Outcome outcome = calculate(request, model, outerText, outerValue, innerText);
+            const std::string shown = outcome.impedance ? model.text(*outcome.impedance, ".") : outcome.failure;
+            const std::string_view small = foundFirst ? outcome.found : outerText;
+            const std::string_view large = !request.impedance ? innerText : foundFirst ? outerText : outcome.found;
+            if (request.details && outcome.impedance)
+                table.row(small, large, shown, lineDetails(*outcome.impedance, model.permittivity()));
             else
-                table.row(foundFirst ? outcome.found : outerText, foundFirst ? outerText : outcome.found, shown);
+                table.row(small, large, shown);
             status = outcome.impedance ? status : 1;
             if (!outcome.note.empty())
                 report(err, outerOption + outerText + innerOption + innerText + " : " + outcome.note);
@@ -119,11 +129,12 @@ void report(std::FILE* err, std::string_view message)
 
 int runRequest(const Request& request, std::string_view decimalSeparator, std::FILE* out, std::FILE* err)
 {
+    const ImpedanceModel model(request);
     const Quantity& first = request.small ? *request.small : *request.large;
     const Quantity& second = request.impedance ? *request.impedance : *request.large;
     if (request.isTable())
-        return writeTable(request, first, second, out, err);
-    return writeOne(request, first, second, decimalSeparator, out, err);
+        return writeTable(request, model, first, second, out, err);
+    return writeOne(request, model, first, second, decimalSeparator, out, err);
 }
 
 }  // namespace tarvelle::cli

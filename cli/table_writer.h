@@ -1,25 +1,33 @@
 #pragma once
 
+#include "cli/impedance_model.h"
+
 #include <cstdio>
 #include <string>
 #include <string_view>
 
 namespace tarvelle::cli {
 
-// Writes a table of d, D and Z row by row, through a buffer of its own that goes out
-// in large blocks: constant memory, and no flush per row.
+// Writes a table of d, D and Z, with the line's details after them when asked for,
+// row by row, through a buffer of its own that goes out in large blocks: constant
+// memory, and no flush per row.
 class TableWriter {
 public:
-    TableWriter(std::FILE* out, char separator);
+    TableWriter(std::FILE* out, char separator, bool details);
     ~TableWriter();
     TableWriter(const TableWriter&) = delete;
     TableWriter& operator=(const TableWriter&) = delete;
 
-    void row(std::string_view small, std::string_view large, std::string_view impedance);
+    // A row without details leaves their columns empty.
+    void row(std::string_view small, std::string_view large, std::string_view impedance,
+             const LineDetails& details = {});
 
 private:
+    void cell(std::string_view text, char after);
+
     std::FILE* out_;
     char separator_;
+    bool details_;
     std::string pending_;
 };
 

@@ -1,14 +1,16 @@
 # Stops the build when a source includes a layer above its own: the calculation
-# core and the pictures stand on the standard library alone, tarvelle-calc on the
-# core, the window on the core and the pictures, start-up on the window.
+# core stands on the standard library with two header-only libraries (fast_float
+# reads numbers, Eigen solves the square coax's field), the pictures on the standard
+# library alone, tarvelle-calc on the core, the window on the core and the pictures
+# with Qt, start-up on the window.
 #   cmake -DSOURCE=... -DSTAMP=... -P check_includes.cmake
 set(rules
-    # folder       project folders it may include   may include Qt
-    "calc"         "calc"                           NO
-    "ui/pictures"  "ui/pictures"                    NO
-    "cli"          "calc|cli"                       NO
-    "ui"           "calc|ui"                        YES
-    "app"          "calc|ui|app"                    YES)
+    # folder       project folders it may include   libraries' folders it may include
+    "calc"         "calc"                           "fast_float|Eigen"
+    "ui/pictures"  "ui/pictures"                    "-"
+    "cli"          "calc|cli"                       "-"
+    "ui"           "calc|ui"                        "Qt[A-Za-z]*"
+    "app"          "calc|ui|app"                    "Qt[A-Za-z]*")
 set(failures "")
 list(LENGTH rules count)
 math(EXPR last "${count} - 1")
@@ -17,7 +19,7 @@ foreach(i RANGE 0 ${last} 3)
     math(EXPR k "${i} + 2")
     list(GET rules ${i} folder)
     list(GET rules ${j} allowed)
-    list(GET rules ${k} qt)
+    list(GET rules ${k} libraries)
     file(GLOB files ${SOURCE}/${folder}/*.h ${SOURCE}/${folder}/*.cpp)
     foreach(file ${files})
         file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include")
@@ -27,7 +29,9 @@ foreach(i RANGE 0 ${last} 3)
                 if(NOT target MATCHES "^(${allowed})/")
                     list(APPEND failures "${file}: ${line}")
                 endif()
-            elseif(qt STREQUAL "NO" AND line MATCHES "<(Qt?[A-Za-z]*[/>]|q[a-z_]+\\.h>)")
+            elseif(line MATCHES "<([A-Za-z_]+)/" AND NOT CMAKE_MATCH_1 MATCHES "^(${libraries})$")
+                list(APPEND failures "${file}: ${line} (not a library of this layer)")
+            elseif(NOT libraries MATCHES "Qt" AND line MATCHES "<(Q[A-Za-z]*>|q[a-z_]+\\.h>)")
                 list(APPEND failures "${file}: ${line} (no toolkit here)")
             endif()
         endforeach()

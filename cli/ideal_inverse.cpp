@@ -1,0 +1,61 @@
+#include "calc/numeric_text.h"
+#include "cli/decimal_range.h"
+#include "cli/impedance_model.h"
+#include "cli/inverse.h"
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+#include <utility>
+#include <limits>
+
+namespace tarvelle::cli {
+
+std::variant<Solution, std::string> solveIdealDimension(const ImpedanceModel& model, Dimension free,
+                                                        std::string_view fixedText, std::string_view target)
+{
+    const bool large = free == Dimension::Large;
+    const char* name = large ? "D" : "d";
+    const double fixed = numericValue(fixedText);
+    const double wanted = numericValue(target);
+    // The ideal impedance rises with D and falls with d. A step with no impedance (D
+    // not beyond d, or too near it for the solver) counts as none at all.
+    const auto ohms = [&](std::int64_t step) {
+        const double value = numericValue(decimalText(step, 3));
+        const auto answer = large ? model.impedance(fixed, value) : model.impedance(value, fixed);
+        const double* impedance = std::get_if<double>(&answer);
+        return impedance ? *impedance : -std::numeric_limits<double>::infinity();
+    };
+    const auto reached = [&](std::int64_t step) { return large ? ohms(step) >= wanted : ohms(step) <= wanted; };
+
+    const std::int64_t beyond = firstStepBeyond(fixedText, free);
+    const std::int64_t lowest = large ? std::max(beyond, smallestStep) : smallestStep;
+    const std::int64_t highest = large ? largestStep : std::min(beyond, largestStep);
+    if (lowest > highest)
+        return std::string("il faudrait ") + name + (large ? " > 100000 mm" : " < 0.001 mm, en dessous du micromètre");
+
+    // Started near the answer, so that a table stays quick.
+    const double ratio = model.idealRatioNear(wanted);
+    const double guess = (large ? fixed * ratio : fixed / ratio) * 1000.0;
+    const auto start = static_cast<std::int64_t>(
+        std::clamp(std::isfinite(guess) ? guess : 0.0, static_cast<double>(lowest), static_cast<double>(highest)));
+    // The target lies between the first step that reaches it and the one before.
+    const std::int64_t first = firstStepWhere(reached, start);
+    std::int64_t best = std::clamp(first, lowest, highest);
+    double impedance = ohms(best);
+    if (const std::int64_t other = std::clamp(first - 1, lowest, highest); other != best) {
+        const double alternative = ohms(other);
+        if (std::fabs(alternative - wanted) <= std::fabs(impedance - wanted))
+            std::tie(best, impedance) = std::pair(other, alternative);
+    }
+    // Stopped by a limit of the steps, rather than by D beyond d, with the target
+    // further than half the last shown decimal.
+    if (std::fabs(impedance - wanted) >= 0.005 && (best == smallestStep || best == largestStep) &&
+        best != (large ? lowest : highest)) {
+        return std::string("il faudrait ") + name +
+               (best == largestStep ? " > 100000 mm" : " < 0.001 mm, en dessous du micromètre");
+    }
+    return Solution{best, impedance, {}, true};
+}
+
+}  // namespace tarvelle::cli
