@@ -67,7 +67,8 @@ def main():
                     print(f"{number:3} n/a     {path}: {effect} (does not build)", flush=True)
                     continue
                 # Faults in the packaging show only in the package test.
-                packaging = path in ("cmake/packaging.cmake", "scripts/package-debian.sh")
+                packaging = path in ("cmake/packaging.cmake", "scripts/package-debian.sh",
+                                     "scripts/strip-like-debian") or path.startswith("app/debian/")
                 failed = run(test[:-2] if packaging else test, work).returncode != 0
             finally:
                 file.write_text(original, encoding="utf-8")

@@ -1,32 +1,16 @@
-// The texts of an entry, as typed and as read, and the text of a result.
+// The text of an entry as read, and the text of a result.
 
-#include "calc/entry_filter.h"
 #include "calc/numeric_text.h"
 #include "calc/result_text.h"
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
-#include <cstdint>
 #include <limits>
-#include <string>
 #include <utility>
 
 namespace tarvelle {
 namespace {
-
-TEST(EntryFilter, LetsThroughDigitsPointAndBackspaceOnly)
-{
-    // Every signed 16-bit code: negative ones, and codes such as 0x130 whose low byte
-    // is a digit, are refused too. A refused key becomes 0.
-    for (int code = -32768; code <= 32767; ++code) {
-        auto KeyAscii = static_cast<std::int16_t>(code);
-        filterEntryKey(KeyAscii);
-        const bool passes = code == 8 || code == 46 || (code >= 48 && code <= 57);
-        EXPECT_EQ(KeyAscii, passes ? code : 0) << code;
-    }
-}
 
 TEST(NumericValue, ReadsTheLeadingNumber)
 {
@@ -50,16 +34,6 @@ TEST(NumericValue, ReadsTheLeadingNumber)
         EXPECT_EQ(actual, expected) << '"' << text << '"';
         EXPECT_EQ(std::signbit(actual), std::signbit(expected)) << '"' << text << '"';
     }
-}
-
-TEST(NumericValue, IgnoresTheProcessLocale)
-{
-    const std::string previous = std::setlocale(LC_ALL, nullptr);
-    if (std::setlocale(LC_ALL, "fr_FR.UTF-8") == nullptr && std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr)
-        GTEST_SKIP() << "no locale with a decimal comma on this machine";
-    EXPECT_EQ(numericValue("12.5"), 12.5);
-    EXPECT_EQ(numericValue("12,5"), 12.0);
-    std::setlocale(LC_ALL, previous.c_str());
 }
 
 TEST(ResultText, ShowsTenthsRoundedOnTheExactSingle)

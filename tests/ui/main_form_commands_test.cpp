@@ -52,9 +52,13 @@ private slots:
             QTest::keyClick(entry(p.small), Qt::Key_Tab);
             type(QApplication::focusWidget(), large);
 
-            QTest::mouseClick(button(p.calculateButton), Qt::LeftButton);
-            QCOMPARE(state(p), (PanelState{small, large, shown, false, false}));
-            QCOMPARE(QApplication::focusWidget(), button(p.calculateButton));
+            for (int click = 0; click < 2; ++click) {  // locked, a second click shows the same
+                QTest::mouseClick(button(p.calculateButton), Qt::LeftButton);
+                QCOMPARE(state(p), (PanelState{small, large, shown, false, false}));
+                QCOMPARE(QApplication::focusWidget(), button(p.calculateButton));
+            }
+            for (const PanelNames& other : panels)  // the other panels untouched
+                QVERIFY(&other == &p || state(other) == (PanelState{"", "", "", true, true}));
 
             QTest::mouseClick(button(p.newButton), Qt::LeftButton);
             QCOMPARE(state(p), (PanelState{"", "", "", true, true}));
@@ -65,14 +69,18 @@ private slots:
 
     void rejected()
     {
+        const QString empty = "Vous devez entrer des valeurs pour effectuer le calcul !";
+        const QString zero = "Les valeurs ne doivent pas être égales à zéro !";
         const struct { int panel; QString small, large, message; } rows[] = {
-            {1, "5", "", "Vous devez entrer des valeurs pour effectuer le calcul !"},
-            {2, ".", "5", "Les valeurs ne doivent pas être égales à zéro !"},
+            {0, "", "", empty}, {1, "5", "", empty}, {2, "", "5", empty},  // one message, however many are empty
+            {0, "0", "0", zero}, {1, "000", "5", zero}, {2, ".", "5", zero}, {2, "5", "0.00", zero},
         };
         for (const auto& [panel, small, large, message] : rows) {
             const PanelNames& p = panels[panel];
             // Pasted, as a typed text would be.
             for (const auto& [name, text] : {std::pair{p.small, small}, std::pair{p.large, large}}) {
+                if (text.isEmpty())
+                    continue;
                 QApplication::clipboard()->setText(text);
                 entry(name)->setFocus();
                 QTest::keyClick(entry(name), Qt::Key_V, Qt::ControlModifier);

@@ -177,25 +177,15 @@ private slots:
         QTest::mouseClick(button("Command3"), Qt::LeftButton);
         QCOMPARE(focusName(), QStringLiteral("Text2(0)"));
         QCOMPARE(focusCycle(2), (QStringList{"Text2(1)", "Text3(0)"}));
-    }
 
-    // No default or cancel button: Enter and Esc do nothing, in an entry or on a
-    // button. The space bar clicks.
-    void enterAndEscapeDoNothing()
-    {
+        // No default or cancel button: Enter and Esc on a button do nothing; Space clicks.
         entry("Text1(0)")->setText(QStringLiteral("5"));
-        entry("Text1(1)")->setText(QStringLiteral("9"));
-        for (QWidget* target : std::initializer_list<QWidget*>{entry("Text1(0)"), button("Command1")}) {
-            target->setFocus();
-            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
-                QTest::keyClick(target, key);
-        }
-        QCOMPARE(entry("Text1(0)")->text(), QStringLiteral("5"));
-        QVERIFY(label("Label11")->text().isEmpty());
-        QVERIFY(form->isVisible());
+        button("Command1")->setFocus();
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+            QTest::keyClick(button("Command1"), key);
+        QVERIFY(form->isVisible() && entry("Text1(0)")->text() == QStringLiteral("5"));
         QTest::keyClick(button("Command1"), Qt::Key_Space);
-        QCOMPARE(entry("Text1(0)")->text(), QString());
-        QCOMPARE(focusName(), QStringLiteral("Text1(0)"));
+        QVERIFY(entry("Text1(0)")->text().isEmpty() && focusName() == QStringLiteral("Text1(0)"));
     }
 };
 

@@ -108,6 +108,12 @@ class MainFormLookTest : public FormFixture {
 private slots:
     void window()
     {
+        // The application's name, version, desktop entry and icon, for docks and task bars.
+        QCOMPARE(QApplication::applicationName() + ' ' + QApplication::applicationVersion(),
+                 QStringLiteral("Tarvelle " TARVELLE_VERSION));
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.example.tarvelle"));
+        QVERIFY(QApplication::windowIcon().availableSizes().contains(QSize(16, 16)));
+        QVERIFY(QApplication::windowIcon().availableSizes().contains(QSize(32, 32)));
         QVERIFY(form->windowTitle().contains(QRegularExpression(QStringLiteral("^Tarvelle {10}\\S+ {5}\\S+$"))));
         QCOMPARE(form->size(), QSize(478, 444));
         QCOMPARE(form->minimumSize(), form->maximumSize());
