@@ -10,25 +10,34 @@ if(failed)
 endif()
 
 set(id org.example.tarvelle)
-foreach(file bin/tarvelle share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml)
+foreach(file bin/tarvelle bin/tarvelle-calc share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml
+             share/bash-completion/completions/tarvelle-calc share/man/man1/tarvelle.1.gz share/man/man1/tarvelle-calc.1.gz)
     if(NOT EXISTS ${PREFIX}/${file})
         message(SEND_ERROR "missing from the install tree: ${file}")
     endif()
 endforeach()
 
+# Every key of the desktop entry, as a desktop shows it: the window's class is the
+# application's name, Tarvelle, by which docks match the entry.
 file(READ ${PREFIX}/share/applications/${id}.desktop entry)
-# The window's class is the application's name, Tarvelle: docks match the entry by it.
-foreach(line "Name=Tarvelle" "Categories=Science;Electronics;" "Exec=tarvelle" "Icon=${id}" "StartupWMClass=Tarvelle")
-    string(FIND "${entry}" "${line}\n" at)
+string(JOIN "\n" expected "[Desktop Entry]" "Type=Application" "Name=Tarvelle"
+    "GenericName=Impedance Calculator" "GenericName[fr]=Calculateur d'impédance"
+    "Comment=Characteristic impedance of two-wire and coaxial lines"
+    "Comment[fr]=Impédance caractéristique des lignes bifilaires et coaxiales"
+    "Exec=tarvelle" "Icon=${id}" "Terminal=false" "Categories=Science\;Electronics\;" "StartupWMClass=Tarvelle"
+    "Keywords=impedance\;coax\;transmission line\;ham radio\;impédance\;coaxial\;ligne bifilaire\;radioamateur\;" "")
+if(NOT entry STREQUAL expected)
+    message(SEND_ERROR "the desktop entry is\n${entry}\nnot\n${expected}")
+endif()
+file(READ ${PREFIX}/share/metainfo/${id}.metainfo.xml metainfo)
+foreach(element "<id>${id}</id>" "<launchable type=\"desktop-id\">${id}.desktop</launchable>"
+                "<binary>tarvelle</binary>" "<project_license>GPL-3.0-or-later</project_license>"
+                "<category>Science</category>" "<category>Electronics</category>")
+    string(FIND "${metainfo}" "${element}" at)
     if(at EQUAL -1)
-        message(SEND_ERROR "the desktop entry lacks ${line}")
+        message(SEND_ERROR "the metainfo lacks ${element}")
     endif()
 endforeach()
-file(READ ${PREFIX}/share/metainfo/${id}.metainfo.xml metainfo)
-string(FIND "${metainfo}" "<launchable type=\"desktop-id\">${id}.desktop</launchable>" at)
-if(at EQUAL -1)
-    message(SEND_ERROR "the metainfo does not launch the installed desktop entry ${id}.desktop")
-endif()
 string(FIND "${metainfo}" "<release version=\"${VERSION}\"" at)
 if(at EQUAL -1)
     message(SEND_ERROR "the metainfo lacks the ${VERSION} release")

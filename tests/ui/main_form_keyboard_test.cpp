@@ -128,6 +128,25 @@ private slots:
         QCOMPARE(refusals.count(), shown == "1" ? 4 : 0);
     }
 
+    // Typing, pasting and typing again in one entry: each refusal beeps once, in turn.
+    void typingAndPastingInTurn()
+    {
+        QLineEdit* target = entry("Text1(1)");
+        target->setFocus();
+        QSignalSpy refusals(target, &QLineEdit::inputRejected);
+        const struct { QString typed, pasted, shown; int beeps; } steps[] = {
+            {"1,", "", "1", 1}, {"", "2.5", "12.5", 1}, {"", "x", "12.5", 2}, {"0e", "", "12.50", 3}, {"7", "", "12.50", 3}};
+        for (const auto& [typed, pasted, shown, beeps] : steps) {
+            type(target, typed);
+            if (!pasted.isEmpty()) {
+                QApplication::clipboard()->setText(pasted);
+                QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+            }
+            QCOMPARE(target->text(), shown);
+            QTRY_COMPARE(refusals.count(), beeps);
+        }
+    }
+
     void clipboardAndContextMenu()
     {
         QLineEdit* source = entry("Text3(1)");
@@ -139,6 +158,8 @@ private slots:
         QCOMPARE(source->text(), QString());
         QTest::keyClick(source, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(source->text(), QStringLiteral("4.25"));
+        QTest::keyClick(source, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);  // redo
+        QCOMPARE(source->text(), QString());
 
         // A paste that fits the entry replaces its selection.
         QApplication::clipboard()->setText(QStringLiteral("12.75"));

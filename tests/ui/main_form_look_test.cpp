@@ -93,6 +93,18 @@ class MainFormLookTest : public FormFixture {
         return {qRound(r.x() * ratio()), qRound(r.y() * ratio()), qRound(r.width() * ratio()), qRound(r.height() * ratio())};
     }
     TextInk inkShown(QLabel* label) const { return inkOf(grabbed(label), device(label->rect())); }
+    // The full colour of a label's ink inside its frame: its darkest pixel.
+    QColor inkColour(QLabel* label) const
+    {
+        const QImage grab = grabbed(label);
+        const QRect box = inkOf(grab, device(label->contentsRect())).box;
+        QRgb darkest = qRgb(255, 255, 255);
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                if (qGray(grab.pixel(x, y)) < qGray(darkest))
+                    darkest = grab.pixel(x, y);
+        return darkest;
+    }
     // Whether `picture` shows at logical `at`, each pixel a sharp block at whole ratios.
     bool shows(const QImage& grab, const QImage& picture, QPoint at) const
     {
@@ -166,13 +178,7 @@ private slots:
             QVERIFY2(heavier > 1.1, qPrintable(QStringLiteral("%1: ink ×%2").arg(name).arg(heavier)));
             const int left = shown.box.left(), right = device(title->rect()).right() - shown.box.right();
             QVERIFY2(qAbs(left - right) <= 3 * ratio(), name);
-            const QImage grab = grabbed(title);
-            QRgb darkest = qRgb(255, 255, 255);  // the ink's full colour
-            for (int y = shown.box.top(); y <= shown.box.bottom(); ++y)
-                for (int x = shown.box.left(); x <= shown.box.right(); ++x)
-                    if (qGray(grab.pixel(x, y)) < qGray(darkest))
-                        darkest = grab.pixel(x, y);
-            QCOMPARE(QColor(darkest), QColor(0, 0, 255));
+            QCOMPARE(inkColour(title), QColor(0, 0, 255));
             if (ratio() == 1.0) {  // each character drawn again one pixel to its right, not below
                 const QRect single = inkOf(drawn(title, regular, Qt::black, 1.0), title->rect()).box;
                 QCOMPARE(shown.box.top(), single.top());
@@ -198,6 +204,8 @@ private slots:
                 if (shown.pixel(x, y) != empty.pixel(x, y))
                     changed |= QRect(x, y, 1, 1);
         QVERIFY(!changed.isEmpty() && device(result->contentsRect()).contains(changed));
+        QCOMPARE(inkColour(result), QColor(0, 0, 255));  // results are blue, the symbols red
+        QCOMPARE(inkColour(label("Label19(1)")), QColor(255, 0, 0));
         const QRect inside = device(result->contentsRect());
         QVERIFY2(qAbs((changed.top() - inside.top()) - (inside.bottom() - changed.bottom())) <= qCeil(ratio()) + 1,
                  "the result's ink is centred between the border's upper and lower edges");
@@ -331,6 +339,7 @@ private slots:
         QApplication::setFont(themeFont);
         QEvent fontChange(QEvent::ApplicationFontChange);
         QApplication::sendEvent(form.get(), &fontChange);
+        QCOMPARE(form->font(), tarvelle::ui::formFont(ratio()));  // at once, not at the next theme change
         for (const char* widgetClass : {"QMenu", "QMessageBox", "QLabel", "QTipLabel"})
             QApplication::setFont(themeFont, widgetClass);
         QEvent themeChange(QEvent::ThemeChange);
