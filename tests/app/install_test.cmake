@@ -20,13 +20,21 @@ endforeach()
 # Every key of the desktop entry, as a desktop shows it: the window's class is the
 # application's name, Tarvelle, by which docks match the entry.
 file(READ ${PREFIX}/share/applications/${id}.desktop entry)
-string(JOIN "\n" expected "[Desktop Entry]" "Type=Application" "Name=Tarvelle"
-    "GenericName=Impedance Calculator" "GenericName[fr]=Calculateur d'impédance"
-    "Comment=Characteristic impedance of two-wire and coaxial lines"
-    "Comment[fr]=Impédance caractéristique des lignes bifilaires et coaxiales"
-    "Exec=tarvelle" "Icon=${id}" "Terminal=false" "Categories=Science\;Electronics\;" "StartupWMClass=Tarvelle"
-    "Keywords=impedance\;coax\;transmission line\;ham radio\;impédance\;coaxial\;ligne bifilaire\;radioamateur\;" "")
-if(NOT entry STREQUAL expected)
+set(expected [=[[Desktop Entry]
+Type=Application
+Name=Tarvelle
+GenericName=Impedance Calculator
+GenericName[fr]=Calculateur d'impédance
+Comment=Characteristic impedance of two-wire and coaxial lines
+Comment[fr]=Impédance caractéristique des lignes bifilaires et coaxiales
+Exec=tarvelle
+Icon=org.example.tarvelle
+Terminal=false
+Categories=Science;Electronics;
+StartupWMClass=Tarvelle
+Keywords=impedance;coax;transmission line;ham radio;impédance;coaxial;ligne bifilaire;radioamateur;
+]=])
+if(NOT "${entry}" STREQUAL "${expected}")
     message(SEND_ERROR "the desktop entry is\n${entry}\nnot\n${expected}")
 endif()
 file(READ ${PREFIX}/share/metainfo/${id}.metainfo.xml metainfo)
@@ -58,6 +66,19 @@ list(FILTER lines INCLUDE REGEX "^ -- ")
 list(GET lines 0 signed)
 if(NOT signed MATCHES ", ${day} ${month} ${year} ")
     message(SEND_ERROR "app/debian/changelog's newest entry, «${signed}», is not of the release date")
+endif()
+
+# The manual pages compressed as Debian wants them, reproducibly: no name, no time
+# stamp in the gzip header; and tarvelle(1) states the entries' lengths the window keeps.
+foreach(page tarvelle tarvelle-calc)
+    file(READ ${PREFIX}/share/man/man1/${page}.1.gz header LIMIT 8 HEX)
+    if(NOT header MATCHES "^1f8b0800000000")
+        message(SEND_ERROR "${page}.1.gz carries a name or a time stamp: ${header}")
+    endif()
+endforeach()
+file(READ ${SOURCE}/app/tarvelle.1.in manual)
+if(NOT manual MATCHES "up to 4 characters for\n\\.I d\nand up to 5 characters for\n")
+    message(SEND_ERROR "tarvelle(1) does not give the entries' lengths, 4 for d and 5 for D")
 endif()
 
 execute_process(COMMAND readelf -d ${PREFIX}/bin/tarvelle OUTPUT_VARIABLE dynamic)

@@ -43,6 +43,7 @@ private slots:
             QCOMPARE(text(newButton), QStringLiteral("Nouveau"));
             QCOMPARE(text(newButton, QAccessible::Description), "Efface les dimensions et l'impédance de " + line);
             QCOMPARE(text(calculateButton), QStringLiteral("Calculer"));
+            QCOMPARE(newButton->toolTip() + calculateButton->toolTip(), QStringLiteral("Nouveau !Calculer !"));
             QCOMPARE(text(calculateButton, QAccessible::Description), "Calcule l'impédance de " + line);
             QCOMPARE(text(label(result)), "Impédance de " + line + " : pas de résultat");
             QWidget* picture = control(QStringLiteral("Image%1").arg(i + 1));
