@@ -39,8 +39,7 @@ TEST(SolveDimension, NoNearerStepShowsTheTarget)
 {
     std::mt19937_64 random(20261207);
     const LineFormula* lines[] = {&twoWireFormula, &squareCoaxFormula, &roundCoaxFormula};
-    int showing = 0;
-    int notShowing = 0;
+    int showing = 0, notShowing = 0;
     for (int i = 0; i < 600; ++i) {
         const LineFormula& line = *lines[i % 3];
         const Dimension free = i % 2 == 0 ? large : small;
@@ -64,9 +63,7 @@ TEST(SolveDimension, NoNearerStepShowsTheTarget)
         (solution.showsTarget ? showing : notShowing)++;
 
         const double distance = std::abs(solution.micrometres - exact);
-        if (!solution.showsTarget) {
-            ASSERT_LE(distance, 0.5 + 1e-6) << target;
-        }
+        ASSERT_TRUE(solution.showsTarget || distance <= 0.5 + 1e-6) << target;
         const long long reach = solution.showsTarget ? static_cast<long long>(distance) + 1 : 200;
         for (long long step = std::llround(exact) - reach; step <= std::llround(exact) + reach; ++step) {
             if (step >= smallestStep && (!solution.showsTarget || std::abs(step - exact) < distance - 1e-6)) {
