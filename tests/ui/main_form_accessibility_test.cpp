@@ -11,10 +11,13 @@ class MainFormAccessibilityTest : public FormFixture {
 
     // What a screen reader speaks of a notification: its name at the moment it shows.
     QStringList spoken;
+    QStringList entryEvents;  // of an entry that New empties
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Show)
             spoken << text(watched);
+        if (event->type() == QEvent::FocusIn)
+            entryEvents << QStringLiteral("focus");
         return false;
     }
 
@@ -77,8 +80,13 @@ private slots:
 
         QAccessibleInterface* small = accessible(entry("Text3(0)"));
         QVERIFY(small->state().readOnly && small->state().disabled);
+        // New moves the focus before it empties the entry: a screen reader names the
+        // entry rather than reading out the emptying.
+        entry("Text3(0)")->installEventFilter(this);
+        connect(entry("Text3(0)"), &QLineEdit::textChanged, this, [this] { entryEvents << QStringLiteral("emptied"); });
         QTest::mouseClick(button("Command5"), Qt::LeftButton);
         QVERIFY(!small->state().readOnly && small->state().focused);
+        QCOMPARE(entryEvents, (QStringList{"focus", "emptied"}));
         // New says nothing; each later result is spoken in its turn.
         entry("Text1(0)")->setText(QStringLiteral("2"));
         entry("Text1(1)")->setText(QStringLiteral("50"));
