@@ -13,11 +13,11 @@ namespace {
 // The closed forms against values worked out apart (Python's math library).
 TEST(IdealLines, ClosedForms)
 {
-    EXPECT_DOUBLE_EQ(idealTwoWireImpedance(1.5), 115.41094074580577);
-    EXPECT_DOUBLE_EQ(idealTwoWireImpedance(2), 157.92561808709206);
-    EXPECT_DOUBLE_EQ(idealTwoWireImpedance(10), 358.938253949283);
-    EXPECT_DOUBLE_EQ(idealRoundCoaxImpedance(2), 41.560059425917935);
-    EXPECT_DOUBLE_EQ(idealRoundCoaxImpedance(10), 138.05952903214515);
+    const struct { double (*line)(double); double ratio, ohms; } cases[] = {
+        {idealTwoWireImpedance, 1.5, 115.41094074580577}, {idealTwoWireImpedance, 10, 358.938253949283},
+        {idealRoundCoaxImpedance, 10, 138.05952903214515}};
+    for (const auto& [line, ratio, ohms] : cases)
+        EXPECT_DOUBLE_EQ(line(ratio), ohms) << ratio;
 }
 
 // The finite elements, extrapolated, against the multipole solution: two methods that

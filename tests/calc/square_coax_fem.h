@@ -8,7 +8,6 @@
 #include <Eigen/SparseCore>
 
 #include <cmath>
-#include <cstddef>
 #include <numbers>
 #include <vector>
 
@@ -52,8 +51,6 @@ public:
 
     int nodeCount() const { return (radial_ + 1) * (angular_ + 1); }
     int node(int i, int j) const { return i * (angular_ + 1) + j; }
-    int radialCells() const { return radial_; }
-    int angularCells() const { return angular_; }
 
     // Calls add(p, q, weight) for each pair of nodes of each triangle, with the weight
     // of the stiffness matrix: ∫∇λp·∇λq = −cot(angle opposite pq)/2 for p ≠ q.

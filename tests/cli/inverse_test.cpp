@@ -13,8 +13,7 @@
 namespace tarvelle::cli {
 namespace {
 
-constexpr auto small = Dimension::Small;
-constexpr auto large = Dimension::Large;
+constexpr auto small = Dimension::Small, large = Dimension::Large;
 
 // The test's own writing of a scaled number: (12345, 3) gives "12.345".
 std::string scaledText(long long scaled, int decimals)
