@@ -44,7 +44,6 @@ MainForm::MainForm(QWidget* parent)
     setFixedSize(ui::clientSize);
     buildControls();
     announcer_ = new ui::Announcer(this);
-    hint_ = new ui::EntryHint(this);
     setTabCycle();
     panels_[0].newButton->setFocus();
 
@@ -296,6 +295,8 @@ void MainForm::showCommaHint(QWidget* entry)
 {
     // The entries take "." whatever the locale, while French results show a comma.
     const QString hint = QString::fromUtf8(tarvelle::messages::commaHint);
+    if (!hint_)  // made when first needed, not at start-up
+        hint_ = new ui::EntryHint(this);
     hint_->showAbove(entry, hint);
     announcer_->announce(hint);
 }
