@@ -12,10 +12,6 @@
 int main(int argc, char* argv[])
 {
     using namespace tarvelle::cli;
-    // The system's own messages (a write error's reason) in the user's language;
-    // numbers keep the point unless --locale asks for the locale's separator.
-    std::setlocale(LC_CTYPE, "");
-    std::setlocale(LC_MESSAGES, "");
     const std::vector<std::string_view> words(argv + 1, argv + argc);
     const auto reading = readArguments(words);
     if (const auto* error = std::get_if<UsageError>(&reading)) {
@@ -36,7 +32,12 @@ int main(int argc, char* argv[])
         status = runRequest(request, separator, stdout, stderr);
     }
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        report(stderr, std::string("erreur d'écriture : ") + std::strerror(errno));
+        // The system's reason in the user's language, its locale read only now, when
+        // it is needed; numbers keep the point unless --locale asks otherwise.
+        const int error = errno;
+        std::setlocale(LC_CTYPE, "");
+        std::setlocale(LC_MESSAGES, "");
+        report(stderr, std::string("erreur d'écriture : ") + std::strerror(error));
         return 1;
     }
     return status;
