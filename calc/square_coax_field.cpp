@@ -1,6 +1,6 @@
 #include "calc/square_coax_field.h"
 
-#include <Eigen/Dense>
+#include <Eigen/QR>
 
 #include <algorithm>
 #include <cmath>
