@@ -5,9 +5,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <tuple>
 #include <utility>
-#include <limits>
 
 namespace tarvelle::cli {
 
@@ -15,7 +15,6 @@ std::variant<Solution, std::string> solveIdealDimension(const ImpedanceModel& mo
                                                         std::string_view fixedText, std::string_view target)
 {
     const bool large = free == Dimension::Large;
-    const char* name = large ? "D" : "d";
     const double fixed = numericValue(fixedText);
     const double wanted = numericValue(target);
     // The ideal impedance rises with D and falls with d. A step with no impedance (D
@@ -32,7 +31,7 @@ std::variant<Solution, std::string> solveIdealDimension(const ImpedanceModel& mo
     const std::int64_t lowest = large ? std::max(beyond, smallestStep) : smallestStep;
     const std::int64_t highest = large ? largestStep : std::min(beyond, largestStep);
     if (lowest > highest)
-        return std::string("il faudrait ") + name + (large ? " > 100000 mm" : " < 0.001 mm, en dessous du micromètre");
+        return outsideTheSteps(free, large);
 
     // Started near the answer, so that a table stays quick.
     const double ratio = model.idealRatioNear(wanted);
@@ -52,8 +51,7 @@ std::variant<Solution, std::string> solveIdealDimension(const ImpedanceModel& mo
     // further than half the last shown decimal.
     if (std::fabs(impedance - wanted) >= 0.005 && (best == smallestStep || best == largestStep) &&
         best != (large ? lowest : highest)) {
-        return std::string("il faudrait ") + name +
-               (best == largestStep ? " > 100000 mm" : " < 0.001 mm, en dessous du micromètre");
+        return outsideTheSteps(free, best == largestStep);
     }
     return Solution{best, impedance, {}, true};
 }

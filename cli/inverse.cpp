@@ -7,8 +7,6 @@
 #include "cli/step_search.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -37,28 +35,7 @@ double shownValue(const LineFormula& formula, Dimension free, double fixed, std:
     }
 }
 
-std::string withDecimals(double value, int decimals)
-{
-    std::array<char, 64> buffer{};
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                   std::chars_format::fixed, decimals).ptr;
-    return std::string(buffer.data(), end);
-}
-
 }  // namespace
-
-std::int64_t firstStepBeyond(std::string_view fixed, Dimension free)
-{
-    const auto whole = scaledValue(fixed, 3);  // rounded down to the micrometre
-    if (!whole)  // beyond every step
-        return free == Dimension::Large ? largestStep + 1 : largestStep;
-    if (free == Dimension::Large)
-        return *whole + 1;
-    const auto point = fixed.find('.');
-    const std::string_view beyond = point == std::string_view::npos ? "" : fixed.substr(std::min(point + 4, fixed.size()));
-    const bool exact = beyond.find_first_not_of('0') == std::string_view::npos;
-    return exact ? *whole - 1 : *whole;
-}
 
 std::variant<Solution, std::string> solveDimension(const LineFormula& formula, Dimension free,
                                                    std::string_view fixedText, std::string_view target,
@@ -66,7 +43,6 @@ std::variant<Solution, std::string> solveDimension(const LineFormula& formula, D
 {
     const double rootPermittivity = std::sqrt(permittivity);
     const double fixed = numericValue(fixedText);
-    const char* name = free == Dimension::Small ? "d" : "D";
     const auto hundredths = scaledValue(target, 2);  // none for a target beyond any line
     Solution solution;
     // Rounded as resultText rounds, halves away from zero, on the typed decimal itself:
@@ -76,7 +52,7 @@ std::variant<Solution, std::string> solveDimension(const LineFormula& formula, D
     const double factor = formula.factor;
     const double lowest = factor * std::log10(formula.multiplier) / rootPermittivity;  // for D = d
     if (wanted <= lowest) {
-        return "impédance trop faible : il faudrait D ≤ d (cette ligne donne " + withDecimals(lowest, 2) +
+        return "impédance trop faible : il faudrait D ≤ d (cette ligne donne " + decimalResultText(lowest, 2, ".") +
                " ohms pour D = d)";
     }
     // The exact inverse of the impedance asked for, as typed.
@@ -86,9 +62,9 @@ std::variant<Solution, std::string> solveDimension(const LineFormula& formula, D
     if (std::isnan(exactSteps))
         return messages::impossibleCalculation;
     if (exactSteps < smallestStep - 0.5)
-        return std::string("il faudrait ") + name + " < 0.001 mm, en dessous du micromètre";
+        return outsideTheSteps(free, false);
     if (exactSteps >= largestStep + 0.5)
-        return std::string("il faudrait ") + name + " > " + std::to_string(largestStep / 1000) + " mm";
+        return outsideTheSteps(free, true);
 
     // Above zero past the target in the direction of the steps, zero where it shows.
     const auto order = [&](std::int64_t step) {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "cli/decimal_range.h"
+
 #include <algorithm>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace tarvelle::cli {
@@ -44,6 +47,25 @@ std::int64_t firstStepWhere(Predicate holds, std::int64_t start)
 // side of the free one: only a D beyond d answers, since D = d would be conductors
 // that touch. Judged on the decimal as typed: a binary product such as
 // 1.001 × 1000 = 1000.9999… would put the bound on d itself.
-std::int64_t firstStepBeyond(std::string_view fixed, Dimension free);
+inline std::int64_t firstStepBeyond(std::string_view fixed, Dimension free)
+{
+    const auto whole = scaledValue(fixed, 3);  // rounded down to the micrometre
+    if (!whole)  // beyond every step
+        return free == Dimension::Large ? largestStep + 1 : largestStep;
+    if (free == Dimension::Large)
+        return *whole + 1;
+    const auto point = fixed.find('.');
+    const std::string_view beyond = point == std::string_view::npos ? "" : fixed.substr(std::min(point + 4, fixed.size()));
+    const bool exact = beyond.find_first_not_of('0') == std::string_view::npos;
+    return exact ? *whole - 1 : *whole;
+}
+
+// Why no step answers: the free dimension would have to lie beyond the steps, above
+// them or below them.
+inline std::string outsideTheSteps(Dimension free, bool above)
+{
+    return std::string("il faudrait ") + (free == Dimension::Small ? "d" : "D") +
+           (above ? " > " + std::to_string(largestStep / 1000) + " mm" : " < 0.001 mm, en dessous du micromètre");
+}
 
 }  // namespace tarvelle::cli

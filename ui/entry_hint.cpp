@@ -3,6 +3,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QStylePainter>
+#include <QTimer>
 #include <QToolTip>
 
 namespace tarvelle::ui {

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QLabel>
-#include <QTimer>
+
+class QTimer;
 
 namespace tarvelle::ui {
 

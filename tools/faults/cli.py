@@ -54,13 +54,13 @@ FAULTS = [
      "'Le calcul est impossible avec ces valeurs !' and the run ends with status 1 "
      "instead of the zero-value refusal with status 2"),
     ("cli/arguments.cpp",
-     "LineName{\"carrée\", &squareCoaxFormula}",
-     "LineName{\"carree\", &squareCoaxFormula}",
+     "LineName{\"carrée\", &squareCoaxFormula, squareCoax}",
+     "LineName{\"carree\", &squareCoaxFormula, squareCoax}",
      "the accented line name 'carrée' is refused as 'ligne inconnue' (only 'carree' "
      "and 'square' work)"),
     ("cli/arguments.cpp",
-     "LineName{\"round\", &roundCoaxFormula}",
-     "LineName{\"round\", &squareCoaxFormula}",
+     "LineName{\"round\", &roundCoaxFormula, roundCoax}",
+     "LineName{\"round\", &squareCoaxFormula, roundCoax}",
      "the English name 'round' computes the square coax formula: 'round -d 1 -D 10' "
      "prints 142.1 instead of 138.0, differing from 'ronde'"),
     ("cli/arguments.cpp",
@@ -98,8 +98,8 @@ FAULTS = [
      "with --locale in a French locale the inverse answer mixes separators: "
      "'D = 42.701 mm (450,0 ohms)' instead of 'D = 42,701 mm (450,0 ohms)'"),
     ("cli/run.cpp",
-     "TableWriter table(out, request.csv ? ',' : '\\t');",
-     "TableWriter table(out, request.csv ? ';' : '\\t');",
+     "TableWriter table(out, request.csv ? ',' : '\\t', request.details);",
+     "TableWriter table(out, request.csv ? ';' : '\\t', request.details);",
      "--csv separates the columns with semicolons instead of commas"),
     ("cli/run.cpp",
      "const bool foundFirst = request.impedance && freeDimension(request) == Dimension::Small;",
@@ -118,7 +118,7 @@ FAULTS = [
      "a single answer's note or refusal ('aucun D au micromètre ne donne ...', "
      "'impédance trop faible ...') is written on stdout instead of stderr"),
     ("cli/table_writer.cpp",
-     "    pending_.reserve(blockSize + 256);\n    row(\"d (mm)\", \"D (mm)\", \"Z (ohms)\");\n",
+     "    pending_.reserve(blockSize + 256);\n    row(\"d (mm)\", \"D (mm)\", \"Z (ohms)\", {\"v/c\", \"C (pF/m)\", \"L (nH/m)\"});\n",
      "    pending_.reserve(blockSize + 256);\n",
      "tables have no header line (d (mm), D (mm), Z (ohms)); the first line is already "
      "a data row"),
@@ -147,15 +147,15 @@ FAULTS = [
      "an exact inverse between 0.0005 and 0.001 mm is refused with 'il faudrait d < "
      "0.001 mm' instead of answering d = 0.001 mm"),
     ("cli/inverse.cpp",
-     "withDecimals(lowest, 2)",
-     "withDecimals(lowest, 1)",
+     "decimalResultText(lowest, 2, \".\")",
+     "decimalResultText(lowest, 1, \".\")",
      "the too-low impedance message names '83.1 ohms pour D = d' instead of '83.08' "
      "(and '4.1' instead of '4.05' for the square line)"),
 
     # --- bash completion --------------------------------------------------------------
     ("cli/tarvelle-calc.bash",
-     "case $prev in -d | -D | -z) return 0 ;; esac",
-     "case $prev in -d | -z) return 0 ;; esac",
+     "case $prev in -d | -D | -z | --er) return 0 ;; esac",
+     "case $prev in -d | -z | --er) return 0 ;; esac",
      "after '-D ' the completion offers line names and options where a number is "
      "expected"),
     ("cli/tarvelle-calc.bash",
