@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
 #include <tuple>
 #include <utility>
 
@@ -47,11 +48,21 @@ std::variant<Solution, std::string> solveIdealDimension(const ImpedanceModel& mo
         if (std::fabs(alternative - wanted) <= std::fabs(impedance - wanted))
             std::tie(best, impedance) = std::pair(other, alternative);
     }
-    // Stopped by a limit of the steps, rather than by D beyond d, with the target
-    // further than half the last shown decimal.
-    if (std::fabs(impedance - wanted) >= 0.005 && (best == smallestStep || best == largestStep) &&
-        best != (large ? lowest : highest)) {
-        return outsideTheSteps(free, best == largestStep);
+    // Further than half the last shown decimal from the target, at the end of the
+    // steps: the answer lies beyond them, or between the fixed dimension and the
+    // first step that has an impedance.
+    if (std::fabs(impedance - wanted) >= 0.005) {
+        const bool wantsLarger = large ? impedance < wanted : impedance > wanted;
+        if (best == (wantsLarger ? largestStep : smallestStep))
+            return outsideTheSteps(free, wantsLarger);
+        const std::int64_t next = large ? best - 1 : best + 1;
+        const bool atFloor = next < lowest || next > highest || ohms(next) == -std::numeric_limits<double>::infinity();
+        if (impedance > wanted && atFloor) {
+            const std::string name = large ? "D" : "d";
+            const std::string step = decimalText(best, 3) + " mm";
+            return "impédance trop faible : il faudrait " + name + (large ? " < " : " > ") + step +
+                   " (cette ligne donne " + model.text(impedance, ".") + " ohms pour " + name + " = " + step + ")";
+        }
     }
     return Solution{best, impedance, {}, true};
 }

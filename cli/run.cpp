@@ -15,7 +15,7 @@ namespace {
 // One case: its impedance, and the dimension found when -z was given.
 struct Outcome {
     std::optional<double> impedance;  // empty when there is none
-    std::string failure;              // then why: a message, or in a table the row's figure
+    std::string failure;              // then why
     std::string found;                // in mm, with three decimals
     std::string note;                 // for stderr: a caveat, or why no dimension was found
 };
@@ -105,7 +105,9 @@ int writeTable(const Request& request, const ImpedanceModel& model, const Quanti
         for (std::int64_t j = 0; j < inner.count(); ++j) {
             const std::string innerText = inner.text(j);
             const Outcome outcome = calculate(request, model, outerText, outerValue, innerText);
-            const std::string shown = outcome.impedance ? model.text(*outcome.impedance, ".") : outcome.failure;
+            // A row without an impedance leaves its field empty, which awk, gnuplot and
+            // spreadsheets read as missing; standard error says why.
+            const std::string shown = outcome.impedance ? model.text(*outcome.impedance, ".") : std::string();
             const std::string_view small = foundFirst ? outcome.found : outerText;
             const std::string_view large = !request.impedance ? innerText : foundFirst ? outerText : outcome.found;
             if (request.details && outcome.impedance)
@@ -113,8 +115,9 @@ int writeTable(const Request& request, const ImpedanceModel& model, const Quanti
             else
                 table.row(small, large, shown);
             status = outcome.impedance ? status : 1;
-            if (!outcome.note.empty())
-                report(err, outerOption + outerText + innerOption + innerText + " : " + outcome.note);
+            const std::string& why = outcome.note.empty() && !outcome.impedance ? outcome.failure : outcome.note;
+            if (!why.empty())
+                report(err, outerOption + outerText + innerOption + innerText + " : " + why);
         }
     }
     return status;

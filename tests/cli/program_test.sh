@@ -37,6 +37,30 @@ while IFS= read -r line; do
     esac
 done <"$here/promises.txt"
 
+# The examples of the manual page and the README, printed output included: each
+# "$ tarvelle-calc ..." line of a preformatted block, then what it prints, up to the
+# next command or the block's end.
+examples() {  # FILE
+    awk '/^\.nf/ || /^    \$ / { block = 1 } /^\.fi/ || /^$/ { block = 0 }
+         block && /^ *\$ tarvelle\\?-calc / { sub(/^ *\$ /, ""); print "$ " $0; next }
+         block && !/^\.nf/ { sub(/^    /, ""); print }' "$1" | sed 's/\\-/-/g; s/\\(aq/'"'"'/g'
+}
+for source in "$here/../../cli/tarvelle-calc.1.in" "$here/../../README.md"; do
+    shown=0
+    while IFS= read -r line; do
+        if [[ $line == '$ '* ]]; then
+            [ "$shown" = 1 ] && { cmp -s "$work/expected-out" "$work/out" || fail "${source##*/}: $command"; }
+            command=${line#\$ tarvelle-calc } shown=1
+            eval "words=($command)"
+            "$program" "${words[@]}" >"$work/out" 2>/dev/null
+            : >"$work/expected-out"
+        else
+            echo "$line" >>"$work/expected-out"
+        fi
+    done < <(examples "$source")
+    [ "$shown" = 1 ] && { cmp -s "$work/expected-out" "$work/out" || fail "${source##*/}: $command"; }
+done
+
 # A table larger than any buffer: every row, in order, the last one whole.
 rows=$("$program" ronde -d 1 -D 1.001:201:0.001 2>"$work/err" | tee "$work/out" | wc -l)
 [ "$rows:$(tail -n 1 "$work/out")" = $'200001:1\t201.000\t317.8' ] && [ ! -s "$work/err" ] ||
