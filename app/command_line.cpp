@@ -1,6 +1,9 @@
 #include "app/command_line.h"
 
+#include <cerrno>
+#include <clocale>
 #include <cstdio>
+#include <cstring>
 #include <string_view>
 
 namespace tarvelle::app {
@@ -29,7 +32,14 @@ std::optional<int> answerBeforeDisplay(int argc, char** argv)
         const std::string_view argument = argv[i];
         if (argument == "--help" || argument == "--version") {
             std::fputs(argument == "--help" ? usage : version, stdout);
-            return std::fflush(stdout) == 0 ? 0 : 1;
+            if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+                return 0;
+            // The system's reason in the user's language, as tarvelle-calc gives it.
+            const int error = errno;
+            std::setlocale(LC_CTYPE, "");
+            std::setlocale(LC_MESSAGES, "");
+            std::fprintf(stderr, "tarvelle : erreur d'écriture : %s\n", std::strerror(error));
+            return 1;
         }
     }
     return std::nullopt;

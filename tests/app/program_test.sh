@@ -5,8 +5,8 @@
 # (or the Qt platform asked for that does not exist, with those that do); --help and
 # --version need no display; Qt's own options pass through, and what Qt says while
 # connecting is kept.
-#   usage: program_test.sh PROGRAM VERSION
-program=$1 version=$2
+#   usage: program_test.sh PROGRAM VERSION PLAIN_QT_PROGRAM
+program=$1 version=$2 plain_qt_program=$3
 export XDG_RUNTIME_DIR=$(mktemp -d)
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 failed=0
@@ -35,15 +35,27 @@ check 1 "" "$none" DISPLAY= WAYLAND_DISPLAY= --
 check 1 "" "${tried}X11 « :97 »)$session" DISPLAY=:97 --
 check 1 "" "${tried}Wayland « nowhere »)$session" WAYLAND_DISPLAY=nowhere --
 check 1 "" "${tried}la plate-forme Qt « xcb », X11 « :97 »)$session" QT_QPA_PLATFORM=xcb DISPLAY=:97 --
-# An unknown platform is the fault, whatever the display: the list is Qt's, sorted.
-check 1 "" "tarvelle : la plate-forme Qt « nonesuch » $unknown*minimal, *offscreen, *xcb." QT_QPA_PLATFORM=nonesuch DISPLAY=:97 --
-check 1 "" "tarvelle : la plate-forme Qt « nonesuch » $unknown*" QT_QPA_PLATFORM=nonesuch --
-check 1 "" "tarvelle : les plates-formes Qt « nonesuch », « offscreen2 » n'existent pas*" \
+# An unknown platform is the fault, whatever the display: the list is the one that
+# Qt itself gives a plain Qt program, sorted, in one sentence.
+platforms=$(QT_QPA_PLATFORM=nonesuch "$plain_qt_program" 2>&1 |
+            sed -n 's/.*Available platform plugins are: \(.*\)\.$/\1/p' | tr -d ' ' | tr , '\n' | LC_ALL=C sort | paste -sd ,)
+[[ $platforms == *offscreen*xcb* ]] || { echo "FAIL: Qt's own list of platforms: $platforms"; failed=1; }
+platforms=${platforms//,/, }.
+check 1 "" "tarvelle : la plate-forme Qt « nonesuch » $unknown$platforms" QT_QPA_PLATFORM=nonesuch DISPLAY=:97 --
+check 1 "" "tarvelle : la plate-forme Qt « nonesuch » $unknown$platforms" QT_QPA_PLATFORM=nonesuch --
+check 1 "" "tarvelle : les plates-formes Qt « nonesuch », « offscreen2 » n'existent pas (QT_QPA_PLATFORM) ; les plates-formes disponibles sont : $platforms" \
     "QT_QPA_PLATFORM=nonesuch:arg;offscreen2;xcb" DISPLAY=:97 --
 # Answered before any display.
 check 0 "Utilisation : tarvelle [--help | --version]*tarvelle-calc --help*" "" -- --help
 check 0 "tarvelle (Tarvelle) $version"$'\n'"Copyright 2026 The Tarvelle developers*GPL*" "" -- --version
 check 0 "tarvelle (Tarvelle) $version*" "" -- -style windows --version
+# Output that cannot be written: status 1, the system's reason in the user's language.
+for argument in --help --version; do
+    err=$(env -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=fr_FR.UTF-8 "$program" $argument 2>&1 >/dev/full)
+    status=$?
+    [ "$status:$err" = "1:tarvelle : erreur d'écriture : Aucun espace disponible sur le périphérique" ] ||
+        { printf 'FAIL: %s >/dev/full: status %s, %s\n' "$argument" "$status" "$err"; failed=1; }
+done
 # With a display: an unknown argument is refused, Qt's own are taken, and what Qt
 # said while connecting is written out.
 refused="tarvelle : argument inconnu « --bogus »"$'\n'"Essayez « tarvelle --help »."
