@@ -20,6 +20,7 @@ if [ "${1:-}" = --tests ]; then
         libgtest-dev
         clang libclang-rt-14-dev libc++-dev libc++abi-dev   # the fuzzer, and the core built on libc++
         weston dbus-daemon at-spi2-core python3-pyatspi     # the start-up test, on Wayland, driven through AT-SPI
+        xvfb libxcb-xkb-dev                 # the window tests that count the X server's own bell
         lintian man-db                      # checking the Debian package and its manual pages
         locales
         desktop-file-utils appstream file   # validating the desktop entry and the AppStream record

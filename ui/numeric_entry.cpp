@@ -2,6 +2,7 @@
 
 #include "calc/entry_filter.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -63,14 +64,16 @@ public:
         } else {
             text = before;
             cursor = int(prefix);
-            if (!entry_.typing_) {
-                // A paste or commit refused: said aloud, and to listeners, once the
-                // line edit has finished the change that is being judged.
-                QMetaObject::invokeMethod(&entry_, [&entry = entry_] {
-                    QApplication::beep();
-                    emit entry.inputRejected();
-                }, Qt::QueuedConnection);
-            }
+            // Refused aloud, and to listeners, once the line edit has finished the
+            // change that is being judged, the same way whether the length refuses
+            // it or a character does; a comma among it brings the point's hint.
+            const bool comma = inserted.contains(u',');
+            QMetaObject::invokeMethod(&entry_, [&entry = entry_, comma] {
+                QApplication::beep();
+                emit entry.inputRejected();
+                if (comma && entry.commaHandler_)
+                    entry.commaHandler_();
+            }, Qt::QueuedConnection);
         }
         accepted_ = text;
         return Acceptable;
@@ -114,6 +117,17 @@ void NumericEntry::contextMenuEvent(QContextMenuEvent* event)
     menu->popup(event->globalPos());
 }
 
+void NumericEntry::focusInEvent(QFocusEvent* event)
+{
+    // The line edit reports its caret (and, reached by the keyboard, its selection)
+    // while it takes the focus, before Qt reports the focus itself; Orca then moves to
+    // the entry on the caret, silently, and the focus that follows names nothing.
+    // Reported first, the focus is spoken; Qt's own report then changes nothing.
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+    QLineEdit::focusInEvent(event);
+}
+
 void NumericEntry::keyPressEvent(QKeyEvent* event)
 {
     if (!isCharacterEvent(event)) {
@@ -133,11 +147,7 @@ void NumericEntry::keyPressEvent(QKeyEvent* event)
             commaHandler_();
         return;
     }
-    // A typed character beyond the entry's length is refused as the line edit's
-    // own maximum length would refuse it: without a sound.
-    typing_ = true;
     QLineEdit::keyPressEvent(event);
-    typing_ = false;
 }
 
 }  // namespace tarvelle::ui

@@ -14,7 +14,8 @@ namespace tarvelle::ui {
 // character events and keep their usual effect. Text that arrives without key
 // events (a paste, a drop, an input method's commit, an assistive tool's insertion)
 // is taken whole when it is a number the entry can hold, and otherwise refused
-// whole with a beep, so that the entry never shows a number other than the one used.
+// whole with a beep, as a typed character beyond the entry's length is, so that the
+// entry never shows a number other than the one used.
 class NumericEntry : public QLineEdit {
 public:
     using KeyHandler = std::function<void(std::int16_t& KeyAscii)>;
@@ -26,12 +27,13 @@ public:
     // unset: it would cut a paste short before it could be judged whole.
     int characterLimit() const { return characterLimit_; }
 
-    // Called when a typed comma is discarded: the user meant a decimal point.
+    // Called when a comma is refused, typed or pasted: the user meant a decimal point.
     void setCommaHandler(CommaHandler handler) { commaHandler_ = std::move(handler); }
 
 protected:
     void changeEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -42,7 +44,6 @@ private:
     KeyHandler keyHandler_;
     CommaHandler commaHandler_;
     int characterLimit_;
-    bool typing_ = false;  // a typed character is being inserted: refused silently
 };
 
 }  // namespace tarvelle::ui

@@ -107,6 +107,7 @@ private slots:
         watchdog_.start(1);
         form = std::make_unique<MainForm>();
         form->show();
+        form->activateWindow();  // an X server without a window manager gives no focus itself
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
     void cleanup()
