@@ -2,7 +2,6 @@
 
 #include "calc/entry_filter.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -119,13 +118,21 @@ void NumericEntry::contextMenuEvent(QContextMenuEvent* event)
 
 void NumericEntry::focusInEvent(QFocusEvent* event)
 {
-    // The line edit reports its caret (and, reached by the keyboard, its selection)
-    // while it takes the focus, before Qt reports the focus itself; Orca then moves to
-    // the entry on the caret, silently, and the focus that follows names nothing.
-    // Reported first, the focus is spoken; Qt's own report then changes nothing.
-    QAccessibleEvent focus(this, QAccessible::Focus);
-    QAccessible::updateAccessibility(&focus);
-    QLineEdit::focusInEvent(event);
+    // Reached from the keyboard, a line edit selects its text while it takes the
+    // focus, and so reports a selection and a caret before Qt reports the focus
+    // itself; Orca then moves to the entry on the caret, silently, and the focus that
+    // follows names nothing. The text is selected once the focus has been reported.
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason && reason != Qt::ShortcutFocusReason) {
+        QLineEdit::focusInEvent(event);
+        return;
+    }
+    QFocusEvent withoutSelection(QEvent::FocusIn, Qt::OtherFocusReason);
+    QLineEdit::focusInEvent(&withoutSelection);
+    QMetaObject::invokeMethod(this, [this] {
+        if (hasFocus() && !hasSelectedText())
+            selectAll();
+    }, Qt::QueuedConnection);
 }
 
 void NumericEntry::keyPressEvent(QKeyEvent* event)

@@ -85,8 +85,10 @@ private slots:
                 control(order[step > 0 ? i - 1 : 8 - i])->setFocus();
                 events.clear();
                 QTest::keyClick(QApplication::focusWidget(), key);
+                QCoreApplication::processEvents();
                 QCOMPARE(focusName(), name);
                 QVERIFY2(events.size() >= 2 && events.first() == name + " focus", qPrintable(events.join(", ")));
+                QCOMPARE(entry(name)->selectedText(), QStringLiteral("12"));  // selected, as a line edit is
             }
         }
         QAccessible::installUpdateHandler(nullptr);

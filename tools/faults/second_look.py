@@ -42,7 +42,7 @@ FAULTS = [
     ('ui/result_label.cpp', '(area.height() - ink.height()) / 2 - ink.top()', '(area.height() - metrics.height()) / 2 - ink.top()', 'the result text is no longer centred vertically in its box (sits too high)'),
     ('ui/result_label.cpp', '    drawFrame(&painter);\n', '', 'the result boxes lose their sunken border'),
     ('ui/numeric_entry.cpp', 'cursor = int(prefix + qsizetype(taken->size()));', 'cursor = int(prefix);', 'after a paste or commit that is trimmed of blanks (" 12 "), the cursor stays before the inserted number'),
-    ('ui/numeric_entry.cpp', 'if (!entry_.typing_)', 'if (entry_.typing_)', "typing beyond the entry's length beeps, while a refused paste or commit is silent"),
+    ('ui/numeric_entry.cpp', "const bool comma = inserted.contains(u',');", 'const bool comma = false;', 'a pasted "2,5" beeps but brings no hint to type a point'),
     ('ui/numeric_entry.cpp', 'QKeySequence::Cut, QKeySequence::Paste,', 'QKeySequence::Cut,', 'Ctrl+V no longer pastes into the entries'),
     ('ui/numeric_entry.cpp', 'event->key() != Qt::Key_Delete && ', '', 'the Delete key does nothing in the entries on X11'),
     ('ui/pixel_pictures.cpp', 'int(std::ceil(ratio - 0.01))', 'int(std::floor(ratio))', 'at 1.25x/1.5x the diagrams and icons are smoothed up from 1x and look blurred'),
