@@ -120,19 +120,18 @@ void NumericEntry::focusInEvent(QFocusEvent* event)
 {
     // Reached from the keyboard, a line edit selects its text while it takes the
     // focus, and so reports a selection and a caret before Qt reports the focus
-    // itself; Orca then moves to the entry on the caret, silently, and the focus that
-    // follows names nothing. The text is selected once the focus has been reported.
+    // itself. Orca reads a selected number, then names the entry; but it moves to an
+    // empty entry on the caret, silently, and the focus that follows names nothing.
+    // An empty entry has nothing to select: it takes the focus without a caret report.
     const Qt::FocusReason reason = event->reason();
-    if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason && reason != Qt::ShortcutFocusReason) {
-        QLineEdit::focusInEvent(event);
+    const bool selects = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                         reason == Qt::ShortcutFocusReason;
+    if (selects && text().isEmpty()) {
+        QFocusEvent withoutSelection(QEvent::FocusIn, Qt::OtherFocusReason);
+        QLineEdit::focusInEvent(&withoutSelection);
         return;
     }
-    QFocusEvent withoutSelection(QEvent::FocusIn, Qt::OtherFocusReason);
-    QLineEdit::focusInEvent(&withoutSelection);
-    QMetaObject::invokeMethod(this, [this] {
-        if (hasFocus() && !hasSelectedText())
-            selectAll();
-    }, Qt::QueuedConnection);
+    QLineEdit::focusInEvent(event);
 }
 
 void NumericEntry::keyPressEvent(QKeyEvent* event)
