@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "calc/version_text.h"
+
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
@@ -17,13 +19,6 @@ constexpr const char* usage =
     "  --help     affiche cette aide et quitte\n"
     "  --version  affiche la version et quitte\n";
 
-constexpr const char* version =
-    "tarvelle (Tarvelle) " TARVELLE_VERSION "\n"
-    "Copyright 2026 The Tarvelle developers\n"
-    "Licence GPLv3+ : GNU GPL version 3 ou ultérieure <https://gnu.org/licenses/gpl.html>\n"
-    "Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribuer.\n"
-    "Il n'y a AUCUNE GARANTIE, dans les limites permises par la loi.\n";
-
 }  // namespace
 
 std::optional<int> answerBeforeDisplay(int argc, char** argv)
@@ -31,7 +26,7 @@ std::optional<int> answerBeforeDisplay(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument == "--help" || argument == "--version") {
-            std::fputs(argument == "--help" ? usage : version, stdout);
+            std::fputs(argument == "--help" ? usage : versionText("tarvelle").c_str(), stdout);
             if (std::fflush(stdout) == 0 && !std::ferror(stdout))
                 return 0;
             // The system's reason in the user's language, as tarvelle-calc gives it.

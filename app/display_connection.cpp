@@ -1,5 +1,7 @@
 #include "app/display_connection.h"
 
+#include "calc/messages.h"
+
 #include <QRegularExpression>
 
 #include <cstdio>
@@ -77,10 +79,8 @@ void reportMissingDisplay(QtMsgType type, const QMessageLogContext& context, con
     std::_Exit(1);
 }
 
-QString quoted(const char* variable)
-{
-    return QStringLiteral("« %1 »").arg(qEnvironmentVariable(variable));
-}
+QString quoted(const QString& text) { return QString::fromStdString(messages::quoted(text.toStdString())); }
+QString quoted(const char* variable) { return quoted(qEnvironmentVariable(variable)); }
 
 }  // namespace
 
@@ -91,7 +91,7 @@ QString noDisplayMessage(const QStringList& availablePlatforms)
     for (const QString& platform : qEnvironmentVariable("QT_QPA_PLATFORM").split(u';', Qt::SkipEmptyParts)) {
         const QString name = platform.section(u':', 0, 0);
         if (!availablePlatforms.isEmpty() && !availablePlatforms.contains(name))
-            unknown << QStringLiteral("« %1 »").arg(name);
+            unknown << quoted(name);
     }
     if (!unknown.isEmpty()) {
         return QStringLiteral("tarvelle : %1 %2 (QT_QPA_PLATFORM) ; les plates-formes disponibles sont : %3.")

@@ -1,11 +1,13 @@
 #include "calc/entry_filter.h"
 
+#include "calc/characters.h"
+
 namespace tarvelle {
 
 void filterEntryKey(std::int16_t& KeyAscii)
 {
-    const bool digit = KeyAscii >= 48 && KeyAscii <= 57;
-    if (!(digit || KeyAscii == 8 || KeyAscii == 46))
+    const bool number = KeyAscii >= 0 && KeyAscii < 128 && isNumberCharacter(static_cast<char>(KeyAscii));
+    if (!(number || KeyAscii == 8))
         KeyAscii = 0;
 }
 

@@ -1,6 +1,12 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 namespace tarvelle::messages {
+
+// A name or a value within a message, between French quotation marks.
+inline std::string quoted(std::string_view text) { return "« " + std::string(text) + " »"; }
 
 inline constexpr const char* errorTitle = "Erreur !";
 inline constexpr const char* emptyEntry = "Vous devez entrer des valeurs pour effectuer le calcul !";

@@ -1,5 +1,7 @@
 #include "calc/numeric_text.h"
 
+#include "calc/characters.h"
+
 #include <fast_float/fast_float.h>
 
 #include <algorithm>
@@ -10,7 +12,6 @@ namespace tarvelle {
 namespace {
 
 bool isSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The text with the skipped characters taken out, so that "1 2.5" reads as 12.5.
 std::string withoutBlanks(std::string_view text)

@@ -26,8 +26,7 @@ constexpr std::array lineNames{
     LineName{"round", &roundCoaxFormula, roundCoax}};
 
 using QuantityReading = std::variant<Quantity, std::string>;
-
-std::string quoted(std::string_view text) { return "« " + std::string(text) + " »"; }
+using messages::quoted;
 
 // A number as the entries take it; the messages of the empty and zero entries are
 // the window's own.

@@ -1,13 +1,13 @@
 #include "cli/decimal_range.h"
 
+#include "calc/characters.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
 
 namespace tarvelle::cli {
 namespace {
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 int decimalsOf(std::string_view plainNumber)
 {
@@ -21,7 +21,7 @@ bool isPlainNumber(std::string_view text)
 {
     const auto digits = std::count_if(text.begin(), text.end(), isDigit);
     const auto points = std::count(text.begin(), text.end(), '.');
-    return digits > 0 && points <= 1 && static_cast<std::size_t>(digits + points) == text.size();
+    return digits > 0 && points <= 1 && std::all_of(text.begin(), text.end(), isNumberCharacter);
 }
 
 std::optional<std::int64_t> scaledValue(std::string_view plainNumber, int decimals)

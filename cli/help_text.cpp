@@ -47,13 +47,4 @@ const char* helpText()
            "  tarvelle-calc ronde --exact --er 2.1 -z 50 -d 1  un coaxial de 50 ohms au PTFE\n";
 }
 
-const char* versionText()
-{
-    return "tarvelle-calc (Tarvelle) " TARVELLE_VERSION "\n"
-           "Copyright 2026 The Tarvelle developers\n"
-           "Licence GPLv3+ : GNU GPL version 3 ou ultérieure <https://gnu.org/licenses/gpl.html>\n"
-           "Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribuer.\n"
-           "Il n'y a AUCUNE GARANTIE, dans les limites permises par la loi.\n";
-}
-
 }  // namespace tarvelle::cli

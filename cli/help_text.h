@@ -3,6 +3,5 @@
 namespace tarvelle::cli {
 
 const char* helpText();
-const char* versionText();
 
 }  // namespace tarvelle::cli

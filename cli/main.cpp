@@ -1,6 +1,7 @@
 #include "cli/arguments.h"
 #include "cli/help_text.h"
 #include "cli/run.h"
+#include "calc/version_text.h"
 
 #include <cerrno>
 #include <clocale>
@@ -24,7 +25,7 @@ int main(int argc, char* argv[])
     if (request.action == Request::Action::ShowHelp) {
         std::fputs(helpText(), stdout);
     } else if (request.action == Request::Action::ShowVersion) {
-        std::fputs(versionText(), stdout);
+        std::fputs(tarvelle::versionText(programName).c_str(), stdout);
     } else {
         std::string separator = ".";
         if (request.localeSeparator && std::setlocale(LC_ALL, "") != nullptr)

@@ -2,11 +2,11 @@
 
 # (file, text as it stands, text with the fault, what a user would see)
 FAULTS = [
-    ("calc/entry_filter.cpp", "KeyAscii <= 57", "KeyAscii < 57", "the digit 9 cannot be typed"),
-    ("calc/entry_filter.cpp", "KeyAscii == 46", "KeyAscii == 44", "a comma instead of the point"),
-    ("calc/entry_filter.cpp", "KeyAscii == 8 ||", "KeyAscii == 127 ||", "backspace refused"),
-    ("calc/entry_filter.cpp", "const bool digit = KeyAscii >= 48 && KeyAscii <= 57;",
-     "const bool digit = (KeyAscii & 0xFF) >= 48 && (KeyAscii & 0xFF) <= 57;",
+    ("calc/characters.h", "c <= '9'", "c < '9'", "the digit 9 cannot be typed, nor given to tarvelle-calc"),
+    ("calc/characters.h", "c == '.'", "c == ','", "a comma instead of the point"),
+    ("calc/entry_filter.cpp", "number || KeyAscii == 8", "number || KeyAscii == 127", "backspace refused"),
+    ("calc/entry_filter.cpp", "KeyAscii >= 0 && KeyAscii < 128 && isNumberCharacter(static_cast<char>(KeyAscii))",
+     "isNumberCharacter(static_cast<char>(KeyAscii))",
      "characters whose low byte is a digit get through"),
     ("calc/line_formulas.h", "twoWireFormula{2.0, 276.0F}", "twoWireFormula{2.0, 267.0F}", "wrong two-wire factor"),
     ("calc/line_formulas.h", "squareCoaxFormula{1.07, 138.0F}", "squareCoaxFormula{1.0, 138.0F}",
