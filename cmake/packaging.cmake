@@ -1,4 +1,5 @@
-# The licence, the Debian changelog and the manual page, installed with the program
+# The licence and the manual page, installed with the program, and for the Debian
+# package its changelog and lintian overrides
 # (tarvelle-calc's are installed by cli/);
 # `scripts/package-debian.sh` builds the Debian package from them with cpack, its
 # dependencies on the Qt runtime computed from the program by dpkg-shlibdeps.
@@ -6,9 +7,11 @@ set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/tarvelle)
 install(FILES ${PROJECT_SOURCE_DIR}/app/debian/copyright DESTINATION ${doc_dir})
 configure_file(${PROJECT_SOURCE_DIR}/app/tarvelle.1.in ${PROJECT_BINARY_DIR}/tarvelle.1 @ONLY)
 tarvelle_install_compressed(${PROJECT_BINARY_DIR}/tarvelle.1 ${CMAKE_INSTALL_MANDIR}/man1)
-tarvelle_install_compressed(${PROJECT_SOURCE_DIR}/app/debian/changelog ${doc_dir})
-install(FILES ${PROJECT_SOURCE_DIR}/app/debian/lintian-overrides
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME tarvelle)
+if(TARVELLE_DEBIAN_PACKAGE)
+    tarvelle_install_compressed(${PROJECT_SOURCE_DIR}/app/debian/changelog ${doc_dir})
+    install(FILES ${PROJECT_SOURCE_DIR}/app/debian/lintian-overrides
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME tarvelle)
+endif()
 
 set(CPACK_PACKAGE_NAME tarvelle)
 set(CPACK_PACKAGE_VENDOR "Tarvelle")

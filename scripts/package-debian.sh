@@ -13,7 +13,7 @@ flags=$(cd "$source_dir" && DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildfla
 eval "$flags"
 # Given on the command line, so that a build folder made before takes them too;
 # CMake reads no CPPFLAGS, so the preprocessor's (fortify) go with the compiler's.
-cmake -S "$source_dir" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF \
+cmake -S "$source_dir" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF -DTARVELLE_DEBIAN_PACKAGE=ON \
       -DCMAKE_CXX_FLAGS="$CPPFLAGS $CXXFLAGS" -DCMAKE_EXE_LINKER_FLAGS="$LDFLAGS" \
       -DCMAKE_STRIP="$source_dir/scripts/strip-like-debian" >/dev/null
 cmake --build "$build_dir" >/dev/null

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs what Tarvelle needs on Debian 12: to build and run the program, and with
-# --tests, to run its whole test suite too. Idempotent: apt-get runs only when a
-# package is missing.
-#   usage: scripts/setup-debian.sh [--tests]
+# Installs what Tarvelle needs on Debian 12: to build and run the program; with
+# --tests, to run its whole test suite too; with --bench, to run the benchmarks in
+# bench/. Idempotent: apt-get runs only when a package is missing.
+#   usage: scripts/setup-debian.sh [--tests] [--bench]
 set -euo pipefail
 
 packages=(
@@ -15,7 +15,15 @@ packages=(
     fonts-wine              # the free "MS Sans Serif" that the window is laid out for
     fonts-dejavu-core       # the outline face for dense screens
 )
-if [ "${1:-}" = --tests ]; then
+tests=false
+for argument in "$@"; do
+    case $argument in
+    --tests) tests=true ;;
+    --bench) packages+=(xvfb galculator libxcb1-dev dbus-daemon dbus-session-bus-common bc mawk time) ;;
+    *) echo "usage: scripts/setup-debian.sh [--tests] [--bench]" >&2; exit 2 ;;
+    esac
+done
+if $tests; then
     packages+=(
         libgtest-dev
         clang libclang-rt-14-dev libc++-dev libc++abi-dev   # the fuzzer, and the core built on libc++
@@ -41,7 +49,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # A French locale, for checking that nothing depends on the process locale.
-if [ "${1:-}" = --tests ] && ! locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$'; then
+if $tests && ! locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$'; then
     as_root sed -i 's/^# *\(fr_FR.UTF-8 UTF-8\)/\1/' /etc/locale.gen
     as_root locale-gen >/dev/null
 fi

@@ -7,8 +7,8 @@ copies the tracked files of the working tree to a scratch folder, builds them th
 once, then applies one fault at a time to the copy, rebuilds, runs ctest without
 the slow package test, and puts the file back. The working tree is never touched.
 A fault is caught when the build still succeeds and at least one test fails; a
-fault whose text is no longer in its file, or that does not build, is reported as
-not applicable.
+fault that does not build is reported as not applicable. An entry whose text is no
+longer in its file exactly once stops the script before anything is built.
 
     usage: tools/inject_faults.py [LIST.py ...] [FAULT_NUMBER ...]
     (all lists in tools/faults/ by default; numbers count across the chosen lists)
@@ -42,6 +42,14 @@ def main():
     chosen = [int(a) for a in sys.argv[1:] if a.isdigit()]
     lists = lists or sorted((ROOT / "tools" / "faults").glob("*.py"))
     faults = [fault for path in lists for fault in runpy.run_path(str(path))["FAULTS"]]
+    # A list is kept true in the commit that changes the code: an entry whose text is
+    # gone, or stands more than once, is an error, not a fault that does not apply.
+    stale = [(number, path, before) for number, (path, before, _, _) in enumerate(faults, 1)
+             if not (ROOT / path).exists() or (ROOT / path).read_text(encoding="utf-8").count(before) != 1]
+    for number, path, before in stale:
+        print(f"{number:3} stale   {path}: {before!r} is not in it exactly once")
+    if stale:
+        return 1
     with tempfile.TemporaryDirectory(prefix="tarvelle-faults-") as scratch:
         work, build = pathlib.Path(scratch) / "src", pathlib.Path(scratch) / "build"
         copy_tree(work)
@@ -58,9 +66,6 @@ def main():
             path, before, after, effect = faults[number - 1]
             file = work / path
             original = file.read_text(encoding="utf-8") if file.exists() else ""
-            if original.count(before) != 1:
-                print(f"{number:3} n/a     {path}: {effect}")
-                continue
             try:
                 file.write_text(original.replace(before, after), encoding="utf-8")
                 if run(["cmake", "--build", str(build)], work).returncode:

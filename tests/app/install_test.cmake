@@ -16,6 +16,12 @@ foreach(file bin/tarvelle bin/tarvelle-calc share/applications/${id}.desktop sha
         message(SEND_ERROR "missing from the install tree: ${file}")
     endif()
 endforeach()
+# The Debian package's own files come only with the Debian package.
+foreach(file share/doc/tarvelle/changelog.gz share/lintian)
+    if(EXISTS ${PREFIX}/${file})
+        message(SEND_ERROR "a plain install holds the Debian package's ${file}")
+    endif()
+endforeach()
 
 # Every key of the desktop entry, as a desktop shows it: the window's class is the
 # application's name, Tarvelle, by which docks match the entry.
