@@ -1,63 +1,40 @@
 #include "app/display_connection.h"
 
+#include "app/held_error_output.h"
+
 #include "calc/messages.h"
 
-#include <QRegularExpression>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QLibraryInfo>
+#include <QPluginLoader>
 
 #include <cstdio>
 #include <cstdlib>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
-
 namespace tarvelle::app {
 namespace {
 
-// The error output, sent to a scratch file until the display has answered.
-class HeldErrorOutput {
-public:
-    HeldErrorOutput()
-    {
-#ifdef Q_OS_UNIX
-        std::fflush(stderr);
-        held_ = std::tmpfile();
-        if (held_ && (saved_ = dup(STDERR_FILENO)) >= 0)
-            dup2(fileno(held_), STDERR_FILENO);
-#endif
-    }
-    ~HeldErrorOutput() { release(true); }
-
-    // Gives the error output back, and with `replay` writes out what was held.
-    void release(bool replay)
-    {
-#ifdef Q_OS_UNIX
-        if (saved_ < 0) {
-            if (held_)
-                std::fclose(held_);
-            held_ = nullptr;
-            return;
+// The platforms that Qt can start, sorted: the keys in the metadata of the plugins
+// in its platforms folders, read without loading them.
+QStringList availablePlatforms()
+{
+    QStringList names;
+    for (const QString& folder : {qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH"),
+                                  QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms")}) {
+        if (folder.isEmpty())  // QT_QPA_PLATFORM_PLUGIN_PATH unset, not the current folder
+            continue;
+        for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files)) {
+            const QJsonObject metaData = QPluginLoader(file.absoluteFilePath()).metaData();
+            for (const QJsonValue key : metaData.value(QStringLiteral("MetaData")).toObject().value(QStringLiteral("Keys")).toArray())
+                names << key.toString();
         }
-        std::fflush(stderr);
-        dup2(saved_, STDERR_FILENO);
-        close(saved_);
-        saved_ = -1;
-        if (replay) {
-            std::rewind(held_);
-            char buffer[4096];
-            for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, held_)) > 0;)
-                std::fwrite(buffer, 1, n, stderr);
-        }
-#endif
-        if (held_)
-            std::fclose(held_);
-        held_ = nullptr;
     }
-
-private:
-    std::FILE* held_ = nullptr;
-    int saved_ = -1;
-};
+    names.removeDuplicates();
+    names.sort();
+    return names;
+}
 
 HeldErrorOutput* heldOutput = nullptr;
 QtMessageHandler toolkitHandler = nullptr;
@@ -68,14 +45,9 @@ void reportMissingDisplay(QtMsgType type, const QMessageLogContext& context, con
         toolkitHandler(type, context, message);
         return;
     }
-    // The only fatal error while connecting: no platform plugin could start. Qt's
-    // message ends with the plugins that exist, "Available platform plugins are: a, b.".
-    static const QRegularExpression listed(QStringLiteral("platform plugins are: ([^\\n]*[^.\\n])"));
-    const QRegularExpressionMatch match = listed.match(message);
-    QStringList available = match.hasMatch() ? match.captured(1).split(QStringLiteral(", ")) : QStringList();
-    available.sort();
+    // The only fatal error while connecting: no platform plugin could start.
     heldOutput->release(false);
-    std::fprintf(stderr, "%s\n", noDisplayMessage(available).toLocal8Bit().constData());
+    std::fprintf(stderr, "%s\n", noDisplayMessage(availablePlatforms()).toLocal8Bit().constData());
     std::_Exit(1);
 }
 

@@ -57,7 +57,7 @@ FAULTS = [
     ('ui/pictures/canvas.cpp', '(x + y) % 2 == 0 ? ink.even : ink.odd', '(x + y) % 2 == 0 ? ink.odd : ink.even', 'the checkerboards of the button pictures are shifted by one pixel'),
     ('ui/pictures/icons.cpp', '(x - w.x0) * (y1 - y0 + 1) / (w.x1 - w.x0 + 1)', '(x - w.x0) * (y1 - y0) / (w.x1 - w.x0 + 1)', "the application icon's window is less slanted (steps one row short)"),
     ('ui/pictures/icons.cpp', '{slantedWindow(16, small, colourInks), 4},', '{slantedWindow(16, small, monochromeInks), 4},', 'the 16-pixel application icon (and the 16/24/48 theme icons) lose their cyan title and grey wedge'),
-    ('app/display_connection.cpp', 'std::fprintf(stderr, "%s\\n", noDisplayMessage(available)', 'std::fprintf(stdout, "%s\\n", noDisplayMessage(available)', 'the no-display message goes to standard output instead of standard error'),
+    ('app/display_connection.cpp', 'std::fprintf(stderr, "%s\\n", noDisplayMessage(availablePlatforms())', 'std::fprintf(stdout, "%s\\n", noDisplayMessage(availablePlatforms())', 'the no-display message goes to standard output instead of standard error'),
     ('app/application_identity.cpp', 'QApplication::setDesktopFileName(QStringLiteral(TARVELLE_APP_ID));', 'QApplication::setDesktopFileName(QStringLiteral("tarvelle"));', "the window's app id no longer names the installed desktop entry: no icon/name in the task bar"),
     ('app/tarvelle.desktop.in', 'StartupWMClass=Tarvelle', 'StartupWMClass=tarvelle', 'the desktop entry no longer matches the window class: the dock shows a generic icon'),
     ('app/tarvelle.desktop.in', 'Icon=@TARVELLE_APP_ID@', 'Icon=tarvelle', 'the desktop entry names an icon the theme does not hold: menus show a blank icon'),
