@@ -21,7 +21,9 @@ std::variant<Solution, std::string> solveIdealDimension(const ImpedanceModel& mo
     // The ideal impedance rises with D and falls with d. A step with no impedance (D
     // not beyond d, or too near it for the solver) counts as none at all.
     const auto ohms = [&](std::int64_t step) {
-        const double value = numericValue(decimalText(step, 3));
+        // The step in mm as its decimal text reads: a correctly rounded quotient is the
+        // double nearest that same decimal.
+        const double value = static_cast<double>(step) / 1000.0;
         const auto answer = large ? model.impedance(fixed, value) : model.impedance(value, fixed);
         const double* impedance = std::get_if<double>(&answer);
         return impedance ? *impedance : -std::numeric_limits<double>::infinity();

@@ -17,7 +17,9 @@ namespace {
 double windowImpedance(const LineFormula& formula, Dimension free, double fixed, std::int64_t step,
                        double rootPermittivity)
 {
-    const double value = numericValue(decimalText(step, 3));
+    // The step in mm as its decimal text reads: a correctly rounded quotient is the
+    // double nearest that same decimal.
+    const double value = static_cast<double>(step) / 1000.0;
     const float window = free == Dimension::Small ? lineImpedance(formula, value, fixed) : lineImpedance(formula, fixed, value);
     return static_cast<double>(window) / rootPermittivity;
 }
