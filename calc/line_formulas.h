@@ -26,14 +26,6 @@ struct LineFormula {
     float factor;       // K, in single precision
 };
 
-// Two wires: D is the spacing of the axes, d the wire diameter; 2 × D / d.
-inline constexpr LineFormula twoWireFormula{2.0, 276.0F};
-// Square coax: a square outer conductor of inside width D acts like a round one of
-// about 1.07 × D, hence the multiplier.
-inline constexpr LineFormula squareCoaxFormula{1.07, 138.0F};
-// Round coax: 60 ln(D/d) = 138 log10(D/d), with no correction factor.
-inline constexpr LineFormula roundCoaxFormula{1.0, 138.0F};
-
 // The decimal logarithm in single precision: ln(LogNépérien) / ln(10), the
 // logarithms and their quotient in double, the quotient rounded to single.
 // Throws CalculationError for an argument that is not positive.

@@ -1,6 +1,6 @@
 #include "calc/line_panels.h"
 
-#include "calc/line_formulas.h"
+#include "calc/line.h"
 #include "calc/messages.h"
 #include "calc/numeric_text.h"
 #include "calc/result_text.h"
@@ -10,14 +10,14 @@
 namespace tarvelle {
 namespace {
 
-const LineFormula& formulaOf(LinePanel panel)
+Line lineOf(LinePanel panel)
 {
     switch (panel) {
-    case LinePanel::TwoWire: return twoWireFormula;
-    case LinePanel::SquareCoax: return squareCoaxFormula;
-    case LinePanel::RoundCoax: return roundCoaxFormula;
+    case LinePanel::TwoWire: return TwoWireLine{};
+    case LinePanel::SquareCoax: return SquareCoaxLine{};
+    case LinePanel::RoundCoax: return RoundCoaxLine{};
     }
-    return twoWireFormula;
+    return TwoWireLine{};
 }
 
 }  // namespace
@@ -91,7 +91,7 @@ void LinePanels::calcul(LinePanel panel)
     const double D = numericValue(view_.entryText(panel, elementLarge));
     const double d = numericValue(view_.entryText(panel, elementSmall));
     std::optional<float>& slot = slotOf(*this, panel);
-    slot = lineImpedance(formulaOf(panel), d, D);
+    slot = lineOf(panel).handbookImpedance(d, D);
     view_.setResultText(panel, resultText(*slot, decimalSeparator_));
     view_.setEntryEnabled(panel, elementSmall, false);
     view_.setEntryEnabled(panel, elementLarge, false);

@@ -1,6 +1,5 @@
 #include "cli/arguments.h"
 
-#include "calc/ideal_lines.h"
 #include "calc/messages.h"
 #include "calc/numeric_text.h"
 
@@ -12,18 +11,13 @@ namespace {
 
 struct LineName {
     std::string_view name;
-    const LineFormula* formula;
-    double (*ideal)(double ratio);
+    Line line;
 };
 
-constexpr auto twoWire = idealTwoWireImpedance;
-constexpr auto squareCoax = idealSquareCoaxImpedance;
-constexpr auto roundCoax = idealRoundCoaxImpedance;
 constexpr std::array lineNames{
-    LineName{"bifilaire", &twoWireFormula, twoWire}, LineName{"two-wire", &twoWireFormula, twoWire},
-    LineName{"carree", &squareCoaxFormula, squareCoax}, LineName{"carrée", &squareCoaxFormula, squareCoax},
-    LineName{"square", &squareCoaxFormula, squareCoax}, LineName{"ronde", &roundCoaxFormula, roundCoax},
-    LineName{"round", &roundCoaxFormula, roundCoax}};
+    LineName{"bifilaire", TwoWireLine{}}, LineName{"two-wire", TwoWireLine{}},   LineName{"carree", SquareCoaxLine{}},
+    LineName{"carrée", SquareCoaxLine{}}, LineName{"square", SquareCoaxLine{}}, LineName{"ronde", RoundCoaxLine{}},
+    LineName{"round", RoundCoaxLine{}}};
 
 using QuantityReading = std::variant<Quantity, std::string>;
 using messages::quoted;
@@ -130,8 +124,7 @@ std::variant<Request, UsageError> readArguments(std::span<const std::string_view
                 return UsageError{"argument en trop : " + quoted(word)};
             if (known == lineNames.end())
                 return UsageError{"ligne inconnue : " + quoted(word) + " (bifilaire, carree ou ronde)"};
-            request.line = known->formula;
-            request.idealImpedance = known->ideal;
+            request.line = known->line;
         } else if (word == "--") {
             optionsEnded = true;
         } else if (word == "--help" || word == "--version") {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/line_formulas.h"
+#include "calc/line.h"
 #include "cli/decimal_range.h"
 
 #include <cstdint>
@@ -24,8 +24,7 @@ struct Quantity {
 struct Request {
     enum class Action { Calculate, ShowHelp, ShowVersion };
     Action action = Action::Calculate;
-    const LineFormula* line = nullptr;
-    double (*idealImpedance)(double ratio) = nullptr;  // the same line, ideal
+    std::optional<Line> line;
 
     // -d, -D and -z: exactly two of them are given.
     std::optional<Quantity> small, large, impedance;

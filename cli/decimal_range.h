@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/scaled_decimal.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -10,13 +12,6 @@ namespace tarvelle::cli {
 
 // What an entry of the window takes: digits with at most one ".", and at least one digit.
 bool isPlainNumber(std::string_view text);
-
-// A plain number as an integer scaled by 10^decimals, digits beyond them dropped:
-// ("2.57", 1) gives 25. Empty when it needs more than 18 digits.
-std::optional<std::int64_t> scaledValue(std::string_view plainNumber, int decimals);
-
-// The text of a scaled integer with exactly that many decimals: (250, 2) gives "2.50".
-std::string decimalText(std::int64_t scaled, int decimals);
 
 // The most rows that a table may have.
 inline constexpr std::int64_t maxRows = 10'000'000;

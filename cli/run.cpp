@@ -1,9 +1,9 @@
 #include "cli/run.h"
 
+#include "calc/dimension_search.h"
+#include "calc/impedance_model.h"
 #include "calc/messages.h"
 #include "calc/numeric_text.h"
-#include "cli/impedance_model.h"
-#include "cli/inverse.h"
 #include "cli/table_writer.h"
 
 #include <optional>
@@ -41,8 +41,7 @@ Outcome calculate(const Request& request, const ImpedanceModel& model, std::stri
         return outcome;
     }
     const Dimension free = freeDimension(request);
-    auto answer = model.exact() ? solveIdealDimension(model, free, first, second)
-                                : solveDimension(*request.line, free, first, second, request.permittivity);
+    auto answer = solveDimension(model, free, first, second);
     if (const auto* solution = std::get_if<Solution>(&answer)) {
         outcome.found = decimalText(solution->micrometres, 3);
         outcome.impedance = solution->impedance;
@@ -132,7 +131,7 @@ void report(std::FILE* err, std::string_view message)
 
 int runRequest(const Request& request, std::string_view decimalSeparator, std::FILE* out, std::FILE* err)
 {
-    const ImpedanceModel model(request);
+    const ImpedanceModel model(*request.line, request.exact, request.permittivity);
     const Quantity& first = request.small ? *request.small : *request.large;
     const Quantity& second = request.impedance ? *request.impedance : *request.large;
     if (request.isTable())

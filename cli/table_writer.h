@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/impedance_model.h"
+#include "calc/impedance_model.h"
 
 #include <cstdio>
 #include <string>

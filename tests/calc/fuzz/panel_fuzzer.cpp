@@ -40,7 +40,7 @@ void checkCommand(const std::string& bytes, const auto& require)
     const Request& request = std::get<Request>(reading);
     if (request.action != Request::Action::Calculate)
         return;
-    require(request.line != nullptr && request.idealImpedance != nullptr && request.permittivity >= 1.0);
+    require(request.line.has_value() && request.permittivity >= 1.0);
     std::int64_t rows = 1;
     int given = 0;
     for (const auto* quantity : {&request.small, &request.large, &request.impedance}) {

@@ -1,19 +1,19 @@
 #pragma once
 
-#include "cli/arguments.h"
+#include "calc/line.h"
 
 #include <string>
 #include <string_view>
 #include <variant>
 
-namespace tarvelle::cli {
+namespace tarvelle {
 
-// How a request computes and writes an impedance: the window's handbook formula, in
-// its single precision and shown to the tenth, or with --exact the ideal line's
-// impedance, shown to the hundredth; either divided by √εr with --er.
+// How a line's impedance is computed and written: the window's handbook formula, in
+// its single precision and shown to the tenth, or the ideal line's exact impedance,
+// shown to the hundredth; either divided by √εr in a dielectric.
 class ImpedanceModel {
 public:
-    explicit ImpedanceModel(const Request& request);
+    ImpedanceModel(Line line, bool exact, double permittivity);
 
     // Ohms for the dimensions d and D, or a French message saying why there are none.
     std::variant<double, std::string> impedance(double d, double D) const;
@@ -25,10 +25,10 @@ public:
     int decimals() const { return exact_ ? 2 : 1; }
     bool exact() const { return exact_; }
     double permittivity() const { return permittivity_; }
+    const Line& line() const { return line_; }
 
 private:
-    const LineFormula* formula_;
-    double (*ideal_)(double ratio);
+    Line line_;
     bool exact_;
     double permittivity_;
     double rootPermittivity_;
@@ -41,4 +41,4 @@ struct LineDetails {
 };
 LineDetails lineDetails(double impedance, double permittivity);
 
-}  // namespace tarvelle::cli
+}  // namespace tarvelle

@@ -1,7 +1,6 @@
-#include "calc/line_formulas.h"
+#include "calc/dimension_search.h"
 #include "calc/numeric_text.h"
 #include "calc/result_text.h"
-#include "cli/inverse.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +9,7 @@
 #include <random>
 #include <string>
 
-namespace tarvelle::cli {
+namespace tarvelle {
 namespace {
 
 constexpr auto small = Dimension::Small, large = Dimension::Large;
@@ -37,10 +36,10 @@ std::string windowShows(const LineFormula& line, Dimension free, double fixed, l
 TEST(SolveDimension, NoNearerStepShowsTheTarget)
 {
     std::mt19937_64 random(20261207);
-    const LineFormula* lines[] = {&twoWireFormula, &squareCoaxFormula, &roundCoaxFormula};
+    const Line lines[] = {TwoWireLine{}, SquareCoaxLine{}, RoundCoaxLine{}};
     int showing = 0, notShowing = 0;
     for (int i = 0; i < 600; ++i) {
-        const LineFormula& line = *lines[i % 3];
+        const LineFormula& line = lines[i % 3].handbook();
         const Dimension free = i % 2 == 0 ? large : small;
         const double d = std::exp(std::uniform_real_distribution(std::log(0.01), std::log(20.0))(random));
         const double ratio = std::uniform_real_distribution(1.2, 40.0)(random);
@@ -51,7 +50,7 @@ TEST(SolveDimension, NoNearerStepShowsTheTarget)
         const double power = std::pow(10.0, hundredths / 100.0 / line.factor);
         const double exact = (free == large ? fixed * power / line.multiplier : line.multiplier * fixed / power) * 1000;
 
-        const auto answer = solveDimension(line, free, fixedText, target);
+        const auto answer = solveDimension(ImpedanceModel(lines[i % 3], false, 1.0), free, fixedText, target);
         ASSERT_TRUE(std::holds_alternative<Solution>(answer)) << std::get<std::string>(answer);
         const Solution& solution = std::get<Solution>(answer);
         const std::string wanted = scaledText((hundredths + 5) / 10, 1);
@@ -75,4 +74,4 @@ TEST(SolveDimension, NoNearerStepShowsTheTarget)
 }
 
 }  // namespace
-}  // namespace tarvelle::cli
+}  // namespace tarvelle

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "calc/line_formulas.h"
+
+namespace tarvelle {
+
+// A round inner conductor of diameter d in a round tube of inside diameter D.
+struct RoundCoaxLine {
+    // 60 ln(D/d) = 138 log10(D/d), with no correction factor.
+    static constexpr LineFormula handbook{1.0, 138.0F};
+    // The ideal line's D/d must be above this.
+    static constexpr double smallestIdealRatio = 1.0;
+    static constexpr const char* name = "ligne ronde";
+
+    // (η0/2π)·ln(D/d), in ohms in air; NaN for a ratio that is not above 1.
+    static double idealImpedance(double ratio);
+    // Its exact inverse: the ratio of an ideal line of that impedance in air.
+    static double idealRatioNear(double ohms);
+};
+
+}  // namespace tarvelle
