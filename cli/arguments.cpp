@@ -1,10 +1,13 @@
 #include "cli/arguments.h"
 
 #include "calc/messages.h"
-#include "calc/numeric_text.h"
+#include "cli/number_readers.h"
+#include "cli/options.h"
 
 #include <algorithm>
 #include <array>
+#include <optional>
+#include <vector>
 
 namespace tarvelle::cli {
 namespace {
@@ -19,89 +22,42 @@ constexpr std::array lineNames{
     LineName{"carrée", SquareCoaxLine{}}, LineName{"square", SquareCoaxLine{}}, LineName{"ronde", RoundCoaxLine{}},
     LineName{"round", RoundCoaxLine{}}};
 
-using QuantityReading = std::variant<Quantity, std::string>;
 using messages::quoted;
 
-// A number as the entries take it; the messages of the empty and zero entries are
-// the window's own.
-std::optional<std::string> numberError(std::string_view text)
+// The option that `word` names, and its value when the word holds it too ("-d2",
+// "--er=2"), as getopt_long reads them.
+const Option* optionOf(std::string_view word, std::optional<std::string_view>& attached)
 {
-    if (text.empty())
-        return messages::emptyEntry;
-    if (text.starts_with('-') && isPlainNumber(text.substr(1)))
-        return "les valeurs négatives sont refusées : " + std::string(text);
-    if (!isPlainNumber(text))
-        return quoted(text) + " n'est pas un nombre (des chiffres et au plus un point)";
-    return std::nullopt;
-}
-
-QuantityReading readRange(std::string_view text)
-{
-    if (std::count(text.begin(), text.end(), ':') != 2)
-        return "plage invalide : " + quoted(text) + " (début:fin:pas)";
-    const auto colon1 = text.find(':');
-    const auto colon2 = text.find(':', colon1 + 1);
-    const std::array fields{text.substr(0, colon1), text.substr(colon1 + 1, colon2 - colon1 - 1),
-                            text.substr(colon2 + 1)};
-    for (const auto field : fields) {
-        if (auto error = numberError(field))
-            return *error;
+    for (const Option& option : options()) {
+        attached.reset();
+        if (word == option.name)
+            return &option;
+        if (option.value.empty() || !word.starts_with(option.name))
+            continue;
+        const std::string_view rest = word.substr(option.name.size());
+        if (option.name.starts_with("--") ? rest.starts_with('=') : !word.starts_with("--")) {
+            attached = option.name.starts_with("--") ? rest.substr(1) : rest;
+            return &option;
+        }
     }
-    auto made = makeRange(fields[0], fields[1], fields[2]);
-    if (auto* error = std::get_if<std::string>(&made))
-        return *error;
-    const auto& range = std::get<DecimalRange>(made);
-    if (range.first == 0)
-        return messages::zeroValue;
-    return Quantity{std::string(text), range};
-}
-
-std::optional<std::string> commaError(std::string_view text)
-{
-    if (text.find(',') == std::string_view::npos)
-        return std::nullopt;
-    std::string withPoints(text);
-    std::replace(withPoints.begin(), withPoints.end(), ',', '.');
-    return "utilisez le point décimal : " + withPoints;
-}
-
-// The relative permittivity: a plain number, 1 for air and more for any dielectric.
-std::variant<double, std::string> readPermittivity(std::string_view text)
-{
-    if (auto error = commaError(text))
-        return *error;
-    if (auto error = numberError(text))
-        return *error;
-    const double value = numericValue(text);
-    if (value == 0.0)
-        return messages::zeroValue;
-    if (value < 1.0)
-        return "la permittivité relative vaut au moins 1 (le vide) : --er " + std::string(text);
-    return value;
-}
-
-QuantityReading readQuantity(std::string_view text)
-{
-    if (auto error = commaError(text))
-        return *error;
-    if (text.find(':') != std::string_view::npos)
-        return readRange(text);
-    if (auto error = numberError(text))
-        return *error;
-    if (numericValue(text) == 0.0)
-        return messages::zeroValue;
-    return Quantity{std::string(text), std::nullopt};
-}
-
-std::optional<Quantity>* quantityOption(Request& request, std::string_view option)
-{
-    if (option == "-d")
-        return &request.small;
-    if (option == "-D")
-        return &request.large;
-    if (option == "-z")
-        return &request.impedance;
     return nullptr;
+}
+
+// Reads an option's value into the request; or a message saying why it is refused.
+std::optional<std::string> readValue(Request& request, const OptionField& field, std::string_view value)
+{
+    if (const auto* quantity = std::get_if<std::optional<Quantity> Request::*>(&field)) {
+        auto reading = readQuantity(value);
+        if (auto* error = std::get_if<std::string>(&reading))
+            return *error;
+        request.*(*quantity) = std::get<Quantity>(std::move(reading));
+    } else if (const auto* number = std::get_if<NumberField>(&field)) {
+        auto reading = number->read(value);
+        if (auto* error = std::get_if<std::string>(&reading))
+            return *error;
+        request.*(number->field) = std::get<double>(reading);
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -115,6 +71,7 @@ std::variant<Request, UsageError> readArguments(std::span<const std::string_view
 {
     Request request;
     bool optionsEnded = false;
+    std::vector<const Option*> valued;  // the options with a value, each allowed once
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string_view word = words[i];
         if (optionsEnded || word == "-" || !word.starts_with('-')) {
@@ -125,43 +82,33 @@ std::variant<Request, UsageError> readArguments(std::span<const std::string_view
             if (known == lineNames.end())
                 return UsageError{"ligne inconnue : " + quoted(word) + " (bifilaire, carree ou ronde)"};
             request.line = known->line;
-        } else if (word == "--") {
-            optionsEnded = true;
-        } else if (word == "--help" || word == "--version") {
-            request.action = word == "--help" ? Request::Action::ShowHelp : Request::Action::ShowVersion;
-            return request;
-        } else if (word == "--csv" || word == "--locale" || word == "--exact" || word == "--details") {
-            (word == "--csv"      ? request.csv
-             : word == "--locale" ? request.localeSeparator
-             : word == "--exact"  ? request.exact
-                                  : request.details) = true;
-        } else if (word == "--er" || word.starts_with("--er=")) {
-            // "--er 2.1" or "--er=2.1", as getopt_long reads them.
-            if (word == "--er" && i + 1 == words.size())
-                return UsageError{"l'option --er demande une valeur"};
-            const std::string_view value = word == "--er" ? words[++i] : word.substr(5);
-            if (request.permittivityGiven)
-                return UsageError{"l'option --er est donnée deux fois"};
-            auto reading = readPermittivity(value);
-            if (auto* error = std::get_if<std::string>(&reading))
-                return UsageError{*error};
-            request.permittivity = std::get<double>(reading);
-            request.permittivityGiven = true;
-        } else if (auto* slot = quantityOption(request, word.substr(0, 2)); slot && !word.starts_with("--")) {
-            // "-d 2" or "-d2", as getopt reads them.
-            const std::string_view option = word.substr(0, 2);
-            if (word.size() == 2 && i + 1 == words.size())
-                return UsageError{"l'option " + std::string(option) + " demande une valeur"};
-            const std::string_view value = word.size() > 2 ? word.substr(2) : words[++i];
-            if (slot->has_value())
-                return UsageError{"l'option " + std::string(option) + " est donnée deux fois"};
-            auto reading = readQuantity(value);
-            if (auto* error = std::get_if<std::string>(&reading))
-                return UsageError{*error};
-            *slot = std::get<Quantity>(std::move(reading));
-        } else {
-            return UsageError{"option inconnue : " + quoted(word)};
+            continue;
         }
+        if (word == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        std::optional<std::string_view> attached;
+        const Option* option = optionOf(word, attached);
+        if (!option)
+            return UsageError{"option inconnue : " + quoted(word)};
+        if (const auto* action = std::get_if<Request::Action>(&option->field)) {
+            request.action = *action;
+            return request;
+        }
+        if (const auto* flag = std::get_if<bool Request::*>(&option->field)) {
+            request.*(*flag) = true;
+            continue;
+        }
+        const std::string name(option->name);
+        if (!attached && i + 1 == words.size())
+            return UsageError{"l'option " + name + " demande une valeur"};
+        const std::string_view value = attached ? *attached : words[++i];
+        if (std::find(valued.begin(), valued.end(), option) != valued.end())
+            return UsageError{"l'option " + name + " est donnée deux fois"};
+        valued.push_back(option);
+        if (auto error = readValue(request, option->field, value))
+            return UsageError{*error};
     }
     if (!request.line)
         return UsageError{"indiquez la ligne : bifilaire, carree ou ronde"};

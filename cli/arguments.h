@@ -32,7 +32,6 @@ struct Request {
     bool localeSeparator = false;
     bool exact = false;         // --exact: the ideal line's impedance
     double permittivity = 1.0;  // --er: the dielectric's relative permittivity
-    bool permittivityGiven = false;
     bool details = false;       // --details: velocity factor, capacitance, inductance
 
     bool isTable() const;

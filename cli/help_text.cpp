@@ -1,8 +1,10 @@
 #include "cli/help_text.h"
 
+#include "cli/options.h"
+
 namespace tarvelle::cli {
 
-const char* helpText()
+std::string helpText()
 {
     return "Utilisation : tarvelle-calc LIGNE -d d -D D [OPTION...]\n"
            "              tarvelle-calc LIGNE -z Z (-d d | -D D) [OPTION...]\n"
@@ -19,18 +21,7 @@ const char* helpText()
            "                           D : diamètre intérieur du tube\n"
            "\n"
            "Options (deux de -d, -D et -z) :\n"
-           "  -d VALEUR    d en millimètres\n"
-           "  -D VALEUR    D en millimètres\n"
-           "  -z VALEUR    impédance visée en ohms\n"
-           "  --exact      impédance exacte de la ligne idéale, au centième d'ohm, non la\n"
-           "               formule usuelle ; refusée pour D <= d\n"
-           "  --er E       ligne remplie d'un diélectrique de permittivité relative E (1 ou plus) :\n"
-           "               l'impédance est divisée par la racine de E\n"
-           "  --details    ajoute la vélocité (v/c) et la capacité et l'inductance par mètre\n"
-           "  --csv        tableau aux colonnes séparées par des virgules, non des tabulations\n"
-           "  --locale     résultat seul écrit avec le séparateur décimal de la langue\n"
-           "  --help       affiche cette aide et quitte\n"
-           "  --version    affiche la version et quitte\n"
+           + optionHelp() +
            "\n"
            "Une VALEUR s'écrit comme dans la fenêtre : des chiffres et au plus un point.\n"
            "DÉBUT:FIN:PAS donne une plage (FIN comprise) ; une ou deux plages donnent un\n"

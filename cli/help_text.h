@@ -1,7 +1,9 @@
 #pragma once
 
+#include <string>
+
 namespace tarvelle::cli {
 
-const char* helpText();
+std::string helpText();
 
 }  // namespace tarvelle::cli

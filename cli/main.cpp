@@ -23,7 +23,7 @@ int main(int argc, char* argv[])
     const Request& request = std::get<Request>(reading);
     int status = 0;
     if (request.action == Request::Action::ShowHelp) {
-        std::fputs(helpText(), stdout);
+        std::fputs(helpText().c_str(), stdout);
     } else if (request.action == Request::Action::ShowVersion) {
         std::fputs(tarvelle::versionText(programName).c_str(), stdout);
     } else {

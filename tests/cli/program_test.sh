@@ -96,7 +96,12 @@ completes() {  # EXPECTED WORD...
     [ "$got" = "$expected" ] || fail "completing $*: '$got'"
 }
 completes "carree carrée" car
-completes "-d -D -z --exact --er --details --csv --locale --help --version" ronde ""
+# --help, the completion and the manual page name the same options, in one order.
+help_options=$("$program" --help | awk '/^Options/ { on = 1; next } /^$/ { on = 0 } on && /^  -/ { print $1 }' | xargs)
+completes "$help_options" ronde ""
+page_options=$(sed -n '/^\.SH OPTIONS/,/^\.SH DIAGNOSTICS/p' "$here/../../cli/tarvelle-calc.1.in" |
+               awk '/^\.TP/ { getline; gsub(/\\-/, "-", $2); print $2 }' | xargs)
+[ "$page_options" = "$help_options" ] || fail "the manual page's options: $page_options; --help's: $help_options"
 completes "--exact --er" ronde -d 1 --e
 for option in -d -D -z --er; do completes "" ronde "$option" ""; done
 exit $failed

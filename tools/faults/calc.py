@@ -60,7 +60,7 @@ FAULTS = [
      "number.decimalMagnitude < 0 ?",
      "a number too large for a double reads as 0 and a too small one as infinity"),
 
-    # --- handbook formulas (calc/*_line.h) -------------------------------------
+    # --- handbook formulas (calc/*_line.h) --------------------------------------------
     ("calc/two_wire_line.h",
      "handbook{2.0, 276.0F}",
      "handbook{2.0, 267.0F}",
@@ -119,7 +119,7 @@ FAULTS = [
      "the multiplier is lost: two-wire and square-coax results are wrong (2 and 1.07 "
      "ignored)"),
 
-    # --- ideal lines (calc/*_line.cpp) -------------------------------------------
+    # --- ideal lines (calc/*_line.cpp) ------------------------------------------------
     ("calc/two_wire_line.cpp",
      "return freeSpaceImpedance / std::numbers::pi * std::acosh(ratio);",
      "return freeSpaceImpedance / (2.0 * std::numbers::pi) * std::acosh(ratio);",
@@ -150,21 +150,21 @@ FAULTS = [
      "the logarithmic term of the square coax's field is wrong (ln r² for ln r): "
      "carree --exact gives wrong impedances or \"Le calcul est impossible\""),
 
-    # --- scaled decimals (calc/scaled_decimal.cpp) ----------------------------------
+    # --- scaled decimals (calc/scaled_decimal.cpp) ------------------------------------
     ("calc/scaled_decimal.cpp",
      "if (text.size() <= static_cast<std::size_t>(decimals))",
      "if (text.size() < static_cast<std::size_t>(decimals))",
      "values below 1 lose their leading zero: a range 0.5:1:0.5 writes '.5', and an "
      "inverse answer of 0.5 mm is printed as 'd = .500 mm'"),
 
-    # --- impedance model: decimals (calc/impedance_model.h) ----------------------------
+    # --- impedance model: decimals (calc/impedance_model.h) ---------------------------
     ("calc/impedance_model.h",
      "return exact_ ? 2 : 1;",
      "return exact_ ? 3 : 1;",
      "--exact results are shown with three decimals instead of two (carree --exact -d "
      "1 -D 2 no longer prints 46.10)"),
 
-    # --- impedance model (calc/impedance_model.cpp) ------------------------------------
+    # --- impedance model (calc/impedance_model.cpp) -----------------------------------
     ("calc/impedance_model.cpp",
      "return ohms / rootPermittivity_;",
      "return ohms / permittivity_;",
@@ -176,7 +176,7 @@ FAULTS = [
      "--details: the inductance is divided by √E instead of multiplied (250.4 nH/m "
      "shows as 111.3 for ronde -d 1 -D 3.5 --er 2.25)"),
 
-    # --- dimension search: steps (calc/dimension_search.*) ----------------------------------------------
+    # --- dimension search: steps (calc/dimension_search.*) ----------------------------
     ("calc/dimension_search.h",
      "largestStep = 100'000'000;",
      "largestStep = 10'000'000;",
@@ -188,7 +188,7 @@ FAULTS = [
      "an inverse answer may be D = d: bifilaire -z 83.1 -d 2 answers D = 2.000 mm "
      "(touching wires) instead of a D above d"),
 
-    # --- dimension search: handbook (calc/dimension_search.cpp) ----------------------------------------------------
+    # --- dimension search: handbook (calc/dimension_search.cpp) -----------------------
     ("calc/dimension_search.cpp",
      "decimalText((*hundredths + 5) / 10, 1)",
      "decimalText(*hundredths / 10, 1)",
@@ -222,7 +222,7 @@ FAULTS = [
      "the inverse returns the lowest step that shows the target instead of the one "
      "nearest to the exact inverse: 'bifilaire -z 450 -d 2' gives D below 42.701"),
 
-    # --- dimension search: ideal line (calc/dimension_search.cpp) ----------------------------------------
+    # --- dimension search: ideal line (calc/dimension_search.cpp) ---------------------
     ("calc/dimension_search.cpp",
      "std::clamp(first - 1, lowest, highest); other != best",
      "std::clamp(first + 1, lowest, highest); other != best",

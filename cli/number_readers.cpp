@@ -1,0 +1,86 @@
+#include "cli/number_readers.h"
+
+#include "calc/messages.h"
+#include "calc/numeric_text.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tarvelle::cli {
+namespace {
+
+using messages::quoted;
+
+// A number as the entries take it; the messages of the empty and zero entries are
+// the window's own.
+std::optional<std::string> numberError(std::string_view text)
+{
+    if (text.empty())
+        return messages::emptyEntry;
+    if (text.starts_with('-') && isPlainNumber(text.substr(1)))
+        return "les valeurs négatives sont refusées : " + std::string(text);
+    if (!isPlainNumber(text))
+        return quoted(text) + " n'est pas un nombre (des chiffres et au plus un point)";
+    return std::nullopt;
+}
+
+std::variant<Quantity, std::string> readRange(std::string_view text)
+{
+    if (std::count(text.begin(), text.end(), ':') != 2)
+        return "plage invalide : " + quoted(text) + " (début:fin:pas)";
+    const auto colon1 = text.find(':');
+    const auto colon2 = text.find(':', colon1 + 1);
+    const std::array fields{text.substr(0, colon1), text.substr(colon1 + 1, colon2 - colon1 - 1),
+                            text.substr(colon2 + 1)};
+    for (const auto field : fields) {
+        if (auto error = numberError(field))
+            return *error;
+    }
+    auto made = makeRange(fields[0], fields[1], fields[2]);
+    if (auto* error = std::get_if<std::string>(&made))
+        return *error;
+    const auto& range = std::get<DecimalRange>(made);
+    if (range.first == 0)
+        return messages::zeroValue;
+    return Quantity{std::string(text), range};
+}
+
+std::optional<std::string> commaError(std::string_view text)
+{
+    if (text.find(',') == std::string_view::npos)
+        return std::nullopt;
+    std::string withPoints(text);
+    std::replace(withPoints.begin(), withPoints.end(), ',', '.');
+    return "utilisez le point décimal : " + withPoints;
+}
+
+}  // namespace
+
+std::variant<Quantity, std::string> readQuantity(std::string_view text)
+{
+    if (auto error = commaError(text))
+        return *error;
+    if (text.find(':') != std::string_view::npos)
+        return readRange(text);
+    if (auto error = numberError(text))
+        return *error;
+    if (numericValue(text) == 0.0)
+        return messages::zeroValue;
+    return Quantity{std::string(text), std::nullopt};
+}
+
+std::variant<double, std::string> readPermittivity(std::string_view text)
+{
+    if (auto error = commaError(text))
+        return *error;
+    if (auto error = numberError(text))
+        return *error;
+    const double value = numericValue(text);
+    if (value == 0.0)
+        return messages::zeroValue;
+    if (value < 1.0)
+        return "la permittivité relative vaut au moins 1 (le vide) : --er " + std::string(text);
+    return value;
+}
+
+}  // namespace tarvelle::cli
