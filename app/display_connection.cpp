@@ -10,6 +10,7 @@
 #include <QLibraryInfo>
 #include <QPluginLoader>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -37,6 +38,7 @@ QStringList availablePlatforms()
 }
 
 HeldErrorOutput* heldOutput = nullptr;
+PlatformRequest requested;
 QtMessageHandler toolkitHandler = nullptr;
 
 void reportMissingDisplay(QtMsgType type, const QMessageLogContext& context, const QString& message)
@@ -47,7 +49,7 @@ void reportMissingDisplay(QtMsgType type, const QMessageLogContext& context, con
     }
     // The only fatal error while connecting: no platform plugin could start.
     heldOutput->release(false);
-    std::fprintf(stderr, "%s\n", noDisplayMessage(availablePlatforms()).toLocal8Bit().constData());
+    std::fprintf(stderr, "%s\n", noDisplayMessage(requested, availablePlatforms()).toLocal8Bit().constData());
     std::_Exit(1);
 }
 
@@ -56,28 +58,50 @@ QString quoted(const char* variable) { return quoted(qEnvironmentVariable(variab
 
 }  // namespace
 
-QString noDisplayMessage(const QStringList& availablePlatforms)
+PlatformRequest platformRequest(int argc, char** argv)
 {
-    // QT_QPA_PLATFORM is a list of names separated by ";", each with ":options".
-    QStringList unknown;
-    for (const QString& platform : qEnvironmentVariable("QT_QPA_PLATFORM").split(u';', Qt::SkipEmptyParts)) {
-        const QString name = platform.section(u':', 0, 0);
+    PlatformRequest request;
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        request = {qEnvironmentVariable("QT_QPA_PLATFORM"), QStringLiteral("QT_QPA_PLATFORM")};
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
+            request = {QString::fromLocal8Bit(argv[++i]), QStringLiteral("-platform")};
+    }
+    return request;
+}
+
+QString noDisplayMessage(const PlatformRequest& request, const QStringList& availablePlatforms)
+{
+    QStringList names, unknown;
+    for (const QString& platform : request.platforms.split(u';', Qt::SkipEmptyParts))
+        names << platform.section(u':', 0, 0);
+    for (const QString& name : names) {
         if (!availablePlatforms.isEmpty() && !availablePlatforms.contains(name))
             unknown << quoted(name);
     }
     if (!unknown.isEmpty()) {
-        return QStringLiteral("tarvelle : %1 %2 (QT_QPA_PLATFORM) ; les plates-formes disponibles sont : %3.")
+        return QStringLiteral("tarvelle : %1 %2 (%3) ; les plates-formes disponibles sont : %4.")
             .arg(unknown.size() == 1 ? QStringLiteral("la plate-forme Qt") : QStringLiteral("les plates-formes Qt"),
                  unknown.join(QStringLiteral(", ")) +
                      (unknown.size() == 1 ? QStringLiteral(" n'existe pas") : QStringLiteral(" n'existent pas")),
-                 availablePlatforms.join(QStringLiteral(", ")));
+                 request.source, availablePlatforms.join(QStringLiteral(", ")));
     }
+    // The displays of the platforms asked for; without a request, those of the
+    // session, which Qt's default platform looks for.
+    const bool asked = !names.isEmpty();
     QStringList tried;
-    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        tried << QStringLiteral("la plate-forme Qt %1").arg(quoted("QT_QPA_PLATFORM"));
-    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        tried << QStringLiteral("Wayland %1").arg(quoted("WAYLAND_DISPLAY"));
-    if (!qEnvironmentVariableIsEmpty("DISPLAY"))
+    if (asked)
+        tried << QStringLiteral("la plate-forme Qt %1").arg(quoted(request.platforms));
+    const auto asks = [&](const QString& prefix) {
+        return std::any_of(names.begin(), names.end(), [&](const QString& name) { return name.startsWith(prefix); });
+    };
+    if (asked ? asks(QStringLiteral("wayland")) : !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        // Qt's Wayland client connects to wayland-0 when WAYLAND_DISPLAY is unset.
+        tried << QStringLiteral("Wayland %1").arg(qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+                                                      ? quoted(QStringLiteral("wayland-0"))
+                                                      : quoted("WAYLAND_DISPLAY"));
+    }
+    if (asked ? asks(QStringLiteral("xcb")) : !qEnvironmentVariableIsEmpty("DISPLAY"))
         tried << QStringLiteral("X11 %1").arg(quoted("DISPLAY"));
     const QString what = tried.isEmpty()
                              ? QStringLiteral("aucun affichage graphique n'a été trouvé (ni X11, ni Wayland)")
@@ -87,6 +111,7 @@ QString noDisplayMessage(const QStringList& availablePlatforms)
 
 std::unique_ptr<QApplication> connectToDisplay(int& argc, char** argv)
 {
+    requested = platformRequest(argc, argv);
     HeldErrorOutput held;
     heldOutput = &held;
     toolkitHandler = qInstallMessageHandler(reportMissingDisplay);

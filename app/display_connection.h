@@ -13,8 +13,18 @@ namespace tarvelle::app {
 // Otherwise what was held back is written out as it came.
 std::unique_ptr<QApplication> connectToDisplay(int& argc, char** argv);
 
-// That line, for the display settings of this environment and the platform plugins
-// that exist: a platform asked for by name that is not among them is named instead.
-QString noDisplayMessage(const QStringList& availablePlatforms);
+// The platforms that Qt is asked to try, as it reads them: the last "-platform" (or
+// "--platform") argument, else QT_QPA_PLATFORM; empty when neither names one, and Qt
+// tries its default for the desktop session.
+struct PlatformRequest {
+    QString platforms;  // names separated by ";", each with ":options"
+    QString source;     // "-platform" or "QT_QPA_PLATFORM"
+};
+PlatformRequest platformRequest(int argc, char** argv);
+
+// That line, for the platforms asked for, the display settings of this environment
+// and the platform plugins that exist: a platform asked for that is not among them is
+// named instead.
+QString noDisplayMessage(const PlatformRequest& request, const QStringList& availablePlatforms);
 
 }  // namespace tarvelle::app

@@ -35,6 +35,11 @@ check 1 "" "$none" DISPLAY= WAYLAND_DISPLAY= --
 check 1 "" "${tried}X11 « :97 »)$session" DISPLAY=:97 --
 check 1 "" "${tried}Wayland « nowhere »)$session" WAYLAND_DISPLAY=nowhere --
 check 1 "" "${tried}la plate-forme Qt « xcb », X11 « :97 »)$session" QT_QPA_PLATFORM=xcb DISPLAY=:97 --
+# What Qt was asked to try, not every display that is set: -platform before QT_QPA_PLATFORM.
+check 1 "" "${tried}la plate-forme Qt « wayland », Wayland « wayland-0 »)$session" QT_QPA_PLATFORM=wayland DISPLAY=:97 --
+check 1 "" "${tried}la plate-forme Qt « xcb », X11 « :97 »)$session" QT_QPA_PLATFORM=wayland DISPLAY=:97 -- -platform xcb
+check 1 "" "${tried}la plate-forme Qt « wayland;xcb », Wayland « nowhere », X11 « :97 »)$session" \
+    WAYLAND_DISPLAY=nowhere DISPLAY=:97 -- --platform "wayland;xcb"
 # An unknown platform is the fault, whatever the display: the list is the one that
 # Qt itself gives a plain Qt program, sorted, in one sentence.
 platforms=$(QT_QPA_PLATFORM=nonesuch "$plain_qt_program" 2>&1 |
@@ -43,6 +48,8 @@ platforms=$(QT_QPA_PLATFORM=nonesuch "$plain_qt_program" 2>&1 |
 platforms=${platforms//,/, }.
 check 1 "" "tarvelle : la plate-forme Qt « nonesuch » $unknown$platforms" QT_QPA_PLATFORM=nonesuch DISPLAY=:97 --
 check 1 "" "tarvelle : la plate-forme Qt « nonesuch » $unknown$platforms" QT_QPA_PLATFORM=nonesuch --
+check 1 "" "tarvelle : la plate-forme Qt « nonesuch » n'existe pas (-platform) ; les plates-formes disponibles sont : $platforms" \
+    DISPLAY=:97 -- -platform nonesuch
 check 1 "" "tarvelle : les plates-formes Qt « nonesuch », « offscreen2 » n'existent pas (QT_QPA_PLATFORM) ; les plates-formes disponibles sont : $platforms" \
     "QT_QPA_PLATFORM=nonesuch:arg;offscreen2;xcb" DISPLAY=:97 --
 # Answered before any display.

@@ -29,8 +29,8 @@ FAULTS = [
 
     # --- display connection (app/display_connection.cpp) ------------------------------
     ("app/display_connection.cpp",
-     "std::fprintf(stderr, \"%s\\n\", noDisplayMessage(availablePlatforms())",
-     "std::fprintf(stdout, \"%s\\n\", noDisplayMessage(availablePlatforms())",
+     "std::fprintf(stderr, \"%s\\n\", noDisplayMessage(requested, availablePlatforms())",
+     "std::fprintf(stdout, \"%s\\n\", noDisplayMessage(requested, availablePlatforms())",
      "the no-display message goes to standard output instead of standard error"),
     ("app/display_connection.cpp",
      "std::_Exit(1);",
