@@ -33,6 +33,7 @@ if $tests; then
         locales
         desktop-file-utils appstream file   # validating the desktop entry and the AppStream record
         dpkg-dev                            # the Debian package's dependencies
+        g++-aarch64-linux-gnu qemu-user     # the core and tarvelle-calc built for arm64 and run under emulation
     )
 fi
 

@@ -1,6 +1,7 @@
 # Builds the Debian package as scripts/package-debian.sh does, checks its control
-# fields and contents, has lintian check it (no tag at all with -I --pedantic), and
-# checks that apt would install it here.
+# fields and contents, has lintian check it (no tag at all with -I --pedantic), runs
+# the promise table on the packaged tarvelle-calc and checks that apt would install
+# it here.
 #   cmake -DSOURCE=... -DWORK=... -DVERSION=... -P debian_package_test.cmake   (WORK/build is kept between runs)
 # Another system may lack Debian's tools: the test is skipped with the reason.
 foreach(tool dpkg-deb dpkg-buildflags dpkg-shlibdeps lintian apt-get cpack)
@@ -15,7 +16,8 @@ file(GLOB old ${WORK}/*.deb)
 if(old)
     file(REMOVE ${old})
 endif()
-execute_process(COMMAND ${SOURCE}/scripts/package-debian.sh ${WORK}/build ${WORK}
+# Held to the project's warnings, as its own builds are.
+execute_process(COMMAND ${SOURCE}/scripts/package-debian.sh ${WORK}/build ${WORK} -DTARVELLE_WERROR=ON
                 OUTPUT_VARIABLE said ERROR_VARIABLE said RESULT_VARIABLE failed)
 file(GLOB package ${WORK}/tarvelle_${VERSION}_*.deb)
 if(failed OR NOT package)
@@ -74,6 +76,14 @@ foreach(program tarvelle tarvelle-calc)
         message(SEND_ERROR "${program} is not built with _FORTIFY_SOURCE")
     endif()
 endforeach()
+
+# The program as shipped keeps every promise of tarvelle-calc.
+execute_process(COMMAND bash ${SOURCE}/tests/cli/program_test.sh ${WORK}/unpacked/usr/bin/tarvelle-calc ${VERSION}
+                        ${SOURCE}/cli/tarvelle-calc.bash
+                OUTPUT_VARIABLE said ERROR_VARIABLE said RESULT_VARIABLE failed)
+if(failed)
+    message(SEND_ERROR "the packaged tarvelle-calc breaks a promise: ${said}")
+endif()
 
 # Every tag down to the informational and pedantic ones fails, overrides aside.
 execute_process(COMMAND lintian -I --pedantic --fail-on error,warning,info,pedantic ${package}
