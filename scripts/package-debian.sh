@@ -11,7 +11,10 @@ shift 2
 # The flags that Debian builds its packages with: fortify, stack protector, relro
 # and bindnow, read from the source tree (for its file prefix map). Read first, so
 # that a missing or failing dpkg-buildflags stops the script.
-flags=$(cd "$source_dir" && DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)
+# Without -g: the package has no debug symbols package, and the information would
+# only be stripped.
+flags=$(cd "$source_dir" && DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_STRIP=-g \
+        dpkg-buildflags --export=sh)
 eval "$flags"
 # Given on the command line, so that a build folder made before takes them too;
 # CMake reads no CPPFLAGS, so the preprocessor's (fortify) go with the compiler's.
