@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Runs tarvelle-calc as a user would: every case of promises.txt, then what a table
-# cannot hold (long tables, sweeps, a full disk, the completion).
-#   usage: program_test.sh PROGRAM VERSION COMPLETION
+# Runs tarvelle-calc as a user would: every case of promises.txt and every example of
+# the manual page and the README, then what a table cannot hold (long tables, sweeps,
+# a full disk, the completion); PART says which, both by default.
+#   usage: program_test.sh PROGRAM VERSION COMPLETION [promises | beyond]
 set -u
-program=$1 version=$2 completion=$3 failed=0
+program=$1 version=$2 completion=$3 part=${4:-both} failed=0
 here=$(dirname "$0")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -24,42 +25,45 @@ check() {  # LINE (the arguments)
         diff "$work/expected-status" "$work/status" | sed 's/^/  /'
     fi
 }
-case_line=""
-while IFS= read -r line; do
-    line=${line//@VERSION@/$version}
-    case $line in
-    '#'* | '') [ -n "$case_line" ] && echo "$line" >>"$work/expected-out" ;;  # within a case, output
-    '$ '*) case_line=${line#\$ }; : >"$work/expected-out"; : >"$work/expected-err" ;;
-    '!?') echo "Essayez « tarvelle-calc --help » pour plus d'informations." >>"$work/expected-err" ;;
-    '! '*) echo "${line#! }" >>"$work/expected-err" ;;
-    '= '*) echo "$line" >"$work/expected-status"; check "$case_line"; case_line="" ;;
-    *) echo "$line" >>"$work/expected-out" ;;
-    esac
-done <"$here/promises.txt"
-
-# The examples of the manual page and the README, printed output included: each
-# "$ tarvelle-calc ..." line of a preformatted block, then what it prints, up to the
-# next command or the block's end.
-examples() {  # FILE
-    awk '/^\.nf/ || /^    \$ / { block = 1 } /^\.fi/ || /^$/ { block = 0 }
-         block && /^ *\$ tarvelle\\?-calc / { sub(/^ *\$ /, ""); print "$ " $0; next }
-         block && !/^\.nf/ { sub(/^    /, ""); print }' "$1" | sed 's/\\-/-/g; s/\\(aq/'"'"'/g'
-}
-for source in "$here/../../cli/tarvelle-calc.1.in" "$here/../../README.md"; do
-    shown=0
+if [ "$part" != beyond ]; then
+    case_line=""
     while IFS= read -r line; do
-        if [[ $line == '$ '* ]]; then
-            [ "$shown" = 1 ] && { cmp -s "$work/expected-out" "$work/out" || fail "${source##*/}: $command"; }
-            command=${line#\$ tarvelle-calc } shown=1
-            eval "words=($command)"
-            "$program" "${words[@]}" >"$work/out" 2>/dev/null
-            : >"$work/expected-out"
-        else
-            echo "$line" >>"$work/expected-out"
-        fi
-    done < <(examples "$source")
-    [ "$shown" = 1 ] && { cmp -s "$work/expected-out" "$work/out" || fail "${source##*/}: $command"; }
-done
+        line=${line//@VERSION@/$version}
+        case $line in
+        '#'* | '') [ -n "$case_line" ] && echo "$line" >>"$work/expected-out" ;;  # within a case, output
+        '$ '*) case_line=${line#\$ }; : >"$work/expected-out"; : >"$work/expected-err" ;;
+        '!?') echo "Essayez « tarvelle-calc --help » pour plus d'informations." >>"$work/expected-err" ;;
+        '! '*) echo "${line#! }" >>"$work/expected-err" ;;
+        '= '*) echo "$line" >"$work/expected-status"; check "$case_line"; case_line="" ;;
+        *) echo "$line" >>"$work/expected-out" ;;
+        esac
+    done <"$here/promises.txt"
+
+    # The examples of the manual page and the README, printed output included: each
+    # "$ tarvelle-calc ..." line of a preformatted block, then what it prints, up to the
+    # next command or the block's end.
+    examples() {  # FILE
+        awk '/^\.nf/ || /^    \$ / { block = 1 } /^\.fi/ || /^$/ { block = 0 }
+             block && /^ *\$ tarvelle\\?-calc / { sub(/^ *\$ /, ""); print "$ " $0; next }
+             block && !/^\.nf/ { sub(/^    /, ""); print }' "$1" | sed 's/\\-/-/g; s/\\(aq/'"'"'/g'
+    }
+    for source in "$here/../../cli/tarvelle-calc.1.in" "$here/../../README.md"; do
+        shown=0
+        while IFS= read -r line; do
+            if [[ $line == '$ '* ]]; then
+                [ "$shown" = 1 ] && { cmp -s "$work/expected-out" "$work/out" || fail "${source##*/}: $command"; }
+                command=${line#\$ tarvelle-calc } shown=1
+                eval "words=($command)"
+                "$program" "${words[@]}" >"$work/out" 2>/dev/null
+                : >"$work/expected-out"
+            else
+                echo "$line" >>"$work/expected-out"
+            fi
+        done < <(examples "$source")
+        [ "$shown" = 1 ] && { cmp -s "$work/expected-out" "$work/out" || fail "${source##*/}: $command"; }
+    done
+fi
+[ "$part" = promises ] && exit $failed
 
 # A table larger than any buffer: every row, in order, the last one whole.
 rows=$("$program" ronde -d 1 -D 1.001:201:0.001 2>"$work/err" | tee "$work/out" | wc -l)
