@@ -21,7 +21,7 @@ eval "$flags"
 cmake -S "$source_dir" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF -DTARVELLE_DEBIAN_PACKAGE=ON \
       -DCMAKE_CXX_FLAGS="$CPPFLAGS $CXXFLAGS" -DCMAKE_EXE_LINKER_FLAGS="$LDFLAGS" \
       -DCMAKE_STRIP="$source_dir/scripts/strip-like-debian" "$@" >/dev/null
-cmake --build "$build_dir" >/dev/null
+cmake --build "$build_dir" --target tarvelle tarvelle-calc install-files >/dev/null  # what the package holds
 # CPack works in a folder of its own; only the package goes to OUTPUT_DIR.
 rm -rf "$build_dir/cpack"
 cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$build_dir/cpack" >/dev/null
