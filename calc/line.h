@@ -33,6 +33,19 @@ public:
     {
         return std::visit([=](auto unit) { return unit.idealRatioNear(ohms); }, unit_);
     }
+    // The ideal line in air, d and D in metres (see each line's unit).
+    ImpedanceSlopes impedanceSlopes(double d, double D) const
+    {
+        return std::visit([=](auto unit) { return unit.impedanceSlopes(d, D); }, unit_);
+    }
+    double peakFieldPerVolt(double d, double D) const
+    {
+        return std::visit([=](auto unit) { return unit.peakFieldPerVolt(d, D); }, unit_);
+    }
+    double conductorLoss(double d, double D, double surfaceResistance) const
+    {
+        return std::visit([=](auto unit) { return unit.conductorLoss(d, D, surfaceResistance); }, unit_);
+    }
     double smallestIdealRatio() const { return std::visit([](auto unit) { return unit.smallestIdealRatio; }, unit_); }
     const char* name() const { return std::visit([](auto unit) { return unit.name; }, unit_); }
 

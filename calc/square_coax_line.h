@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/impedance_slopes.h"
 #include "calc/line_formulas.h"
 #include "calc/square_coax_field.h"
 
@@ -21,6 +22,16 @@ struct SquareCoaxLine {
     static double idealImpedance(double ratio);
     // The ratio near which the ideal line has that impedance: the thin-wire limit.
     static double idealRatioNear(double ohms);
+
+    // The ideal line in air, d and D in metres, from the solved field:
+    // dZ/dd and dZ/dD in ohms per metre,
+    static ImpedanceSlopes impedanceSlopes(double d, double D);
+    // the largest field on a conductor, per volt between them: on the inner one, where
+    // it faces the middle of a side,
+    static double peakFieldPerVolt(double d, double D);
+    // the loss of both conductors in nepers per metre, for their surface resistance Rs,
+    // from the field's square integrated over both surfaces.
+    static double conductorLoss(double d, double D, double surfaceResistance);
 };
 
 }  // namespace tarvelle

@@ -1,0 +1,133 @@
+// The builder's numbers of the ideal lines: each checked by a second method that shares
+// no code with the first, or against published values.
+
+#include "calc/bessel_roots.h"
+#include "calc/builder_numbers.h"
+#include "calc/physical_constants.h"
+#include "calc/square_coax_field.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace tarvelle {
+namespace {
+
+// The TE11 radial equation R'' + R'/r + (k² − 1/r²)R = 0 with R'(a) = R'(b) = 0, shot
+// from r = a by fourth-order Runge–Kutta, and k found by bisection on R'(b).
+double shootTe11(double ratio)
+{
+    const double a = 1.0, b = ratio;
+    const auto slopeAtWall = [&](double k) {
+        const int steps = 20000;
+        const double h = (b - a) / steps;
+        double r = a, R = 1.0, S = 0.0;  // S = R'
+        const auto f = [k](double r, double R, double S) { return -S / r - (k * k - 1.0 / (r * r)) * R; };
+        for (int i = 0; i < steps; ++i) {
+            const double k1R = S, k1S = f(r, R, S);
+            const double k2R = S + h / 2 * k1S, k2S = f(r + h / 2, R + h / 2 * k1R, S + h / 2 * k1S);
+            const double k3R = S + h / 2 * k2S, k3S = f(r + h / 2, R + h / 2 * k2R, S + h / 2 * k2S);
+            const double k4R = S + h * k3S, k4S = f(r + h, R + h * k3R, S + h * k3S);
+            R += h / 6 * (k1R + 2 * k2R + 2 * k3R + k4R);
+            S += h / 6 * (k1S + 2 * k2S + 2 * k3S + k4S);
+            r += h;
+        }
+        return S;
+    };
+    double low = 0.5 * 2.0 / (1.0 + ratio), high = 1.5 * 2.0 / (1.0 + ratio);
+    const bool lowSign = slopeAtWall(low) > 0;
+    for (int i = 0; i < 60; ++i) {
+        const double middle = 0.5 * (low + high);
+        ((slopeAtWall(middle) > 0) == lowSign ? low : high) = middle;
+    }
+    return 0.5 * (low + high);
+}
+
+TEST(RoundCoaxTe11, AgreesWithTheRadialEquationShotAndMeetsItsLimits)
+{
+    for (double ratio : {1.1, 1.5, 2.3, 3.5, 10.0})
+        EXPECT_NEAR(roundCoaxTe11Root(ratio), shootTe11(ratio), 1e-8) << ratio;
+    // An empty tube: kc·b = j'11 = 1.8411837813 (Abramowitz and Stegun, table 9.5).
+    EXPECT_NEAR(roundCoaxTe11Root(1e5) * 1e5, 1.8411837813, 1e-6);
+    // A thin annulus: kc·(a + b)/2 → 1, the wave around the mean circumference.
+    EXPECT_NEAR(roundCoaxTe11Root(1.001) * (1.0 + 1.001) / 2.0, 1.0, 1e-6);
+    EXPECT_TRUE(std::isnan(roundCoaxTe11Root(1.0)));
+}
+
+// Wheeler's incremental-inductance rule: α = Rs/(2η0·Z0)·Σ ∂Z/∂n, each conductor's
+// surface receding by ∂n into it, from the impedance's slopes; the lines compute α from
+// their surface currents instead.
+TEST(ConductorLoss, FollowsWheelersRuleOnTheImpedancesSlopes)
+{
+    const double rs = 0.01, d = 1e-3;
+    const struct { Line line; bool twoWires; } lines[] = {
+        {TwoWireLine{}, true}, {SquareCoaxLine{}, false}, {RoundCoaxLine{}, false}};
+    for (const auto& [line, twoWires] : lines) {
+        for (double ratio : {1.05, 1.2, 2.0, 5.0, 30.0, 1000.0}) {
+            const double D = ratio * d;
+            const ImpedanceSlopes slope = line.impedanceSlopes(d, D);
+            // Both wires shrink with d, their axes stay; a coax's outer conductor grows with D.
+            const double recession = twoWires ? -2.0 * slope.perSmall : -2.0 * slope.perSmall + 2.0 * slope.perLarge;
+            const double wheeler = rs / (2.0 * freeSpaceImpedance * line.idealImpedance(ratio)) * recession;
+            EXPECT_NEAR(line.conductorLoss(d, D, rs), wheeler, 1e-6 * wheeler) << line.name() << " " << ratio;
+        }
+    }
+}
+
+// The largest field of the square coax: where the inner conductor faces a side, as a
+// fine sampling of both surfaces finds; for a thin inner conductor, that of a round
+// tube of the square's conformal diameter k·D, k = 8√π/Γ(1/4)².
+TEST(SquareCoaxPeakField, LiesWhereTheRodFacesASide)
+{
+    for (double ratio : {1.05, 1.3, 2.0, 10.0}) {
+        const SquareCoaxField field = solveSquareCoaxField(ratio);
+        const double a = 1.0 / ratio;
+        double sampled = 0.0;
+        for (int i = 0; i <= 4000; ++i) {
+            const double theta = std::numbers::pi / 4.0 * i / 4000;
+            sampled = std::max({sampled, fieldStrength(field, a * std::cos(theta), a * std::sin(theta)),
+                                fieldStrength(field, 1.0, i / 4000.0)});
+        }
+        const double peak = SquareCoaxLine::peakFieldPerVolt(1.0, ratio) * ratio / 2.0;
+        EXPECT_NEAR(peak, sampled, 1e-9 * peak) << ratio;
+    }
+    const double k = 8.0 * std::sqrt(std::numbers::pi) / std::pow(std::tgamma(0.25), 2);
+    const double ratio = 1000.0;
+    EXPECT_NEAR(SquareCoaxLine::peakFieldPerVolt(1.0, ratio), 2.0 / std::log(k * ratio), 1e-9);
+}
+
+// The round coax of 10 and 23 mm in copper, in air and in PTFE (εr 2.1, tan δ 2e-4), at
+// 144 MHz; every figure worked out apart from the program (Python, from the formulas).
+TEST(BuilderNumbers, OfARoundCoaxAtOneFrequency)
+{
+    BuilderInputs in;
+    in.d = 10e-3;
+    in.D = 23e-3;
+    in.frequency = 144e6;
+    const struct { double permittivity, lossTangent, z, peak, power, slopeD, skin, conductor, dielectric, q, quarter; }
+        cases[] = {
+            {1, 0, 49.93997468, 75887.72498, 1562785.75, 2606.890941, 5.507124424e-06, 0.01243424277, 0, 1054.111682, 0.5204730174},
+            {2.1, 0.0002, 34.46185656, 63040.07334, 2264691.708, 1798.925655, 5.507124424e-06, 0.01801892965, 0.00379879285, 870.575022, 0.3591605038},
+        };
+    for (const auto& c : cases) {
+        in.permittivity = c.permittivity;
+        in.lossTangent = c.lossTangent;
+        const BuilderNumbers got = builderNumbers(RoundCoaxLine{}, in);
+        EXPECT_NEAR(got.impedance, c.z, 1e-5);
+        EXPECT_NEAR(got.peakFieldAtOneKilowatt, c.peak, 0.1);
+        EXPECT_NEAR(got.breakdownPower, c.power, 1e-5 * c.power);
+        EXPECT_NEAR(got.slopes.perLarge, c.slopeD, 0.01);
+        ASSERT_TRUE(got.losses);
+        EXPECT_NEAR(got.losses->skinDepth, c.skin, 1e-10);
+        EXPECT_NEAR(got.losses->conductorLoss, c.conductor, 1e-7);
+        EXPECT_NEAR(got.losses->dielectricLoss, c.dielectric, 1e-7);
+        EXPECT_NEAR(got.losses->quarterWaveQ, c.q, 1e-5 * c.q);
+        EXPECT_NEAR(got.losses->quarterWave, c.quarter, 1e-6);
+        EXPECT_FALSE(got.losses->skinDepthTooLarge);
+    }
+}
+
+}  // namespace
+}  // namespace tarvelle
