@@ -5,6 +5,7 @@
 #include "calc/square_coax_line.h"
 #include "calc/two_wire_line.h"
 
+#include <optional>
 #include <type_traits>
 #include <variant>
 
@@ -45,6 +46,18 @@ public:
     double conductorLoss(double d, double D, double surfaceResistance) const
     {
         return std::visit([=](auto unit) { return unit.conductorLoss(d, D, surfaceResistance); }, unit_);
+    }
+    // The TE11 cutoff in Hz, in air: NaN for a line that has none; empty while a line's
+    // unit cannot yet give it.
+    std::optional<double> te11Cutoff(double d, double D) const
+    {
+        return std::visit(
+            [=](auto unit) -> std::optional<double> {
+                if constexpr (requires { unit.te11Cutoff(d, D); })
+                    return unit.te11Cutoff(d, D);
+                return std::nullopt;
+            },
+            unit_);
     }
     double smallestIdealRatio() const { return std::visit([](auto unit) { return unit.smallestIdealRatio; }, unit_); }
     const char* name() const { return std::visit([](auto unit) { return unit.name; }, unit_); }

@@ -110,6 +110,13 @@ std::variant<Request, UsageError> readArguments(std::span<const std::string_view
         if (auto error = readValue(request, option->field, value))
             return UsageError{*error};
     }
+    const auto took = [&](std::string_view name) {
+        return std::any_of(valued.begin(), valued.end(), [&](const Option* option) { return option->name == name; });
+    };
+    if (took("--metal") && took("--sigma"))
+        return UsageError{"--metal et --sigma donnent tous deux la conductivité : l'un ou l'autre"};
+    if (request.json && (request.csv || request.localeSeparator))
+        return UsageError{std::string("--json ne va pas avec ") + (request.csv ? "--csv" : "--locale")};
     if (!request.line)
         return UsageError{"indiquez la ligne : bifilaire, carree ou ronde"};
     const std::array given{&request.small, &request.large, &request.impedance};

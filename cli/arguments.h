@@ -33,6 +33,12 @@ struct Request {
     bool exact = false;         // --exact: the ideal line's impedance
     double permittivity = 1.0;  // --er: the dielectric's relative permittivity
     bool details = false;       // --details: velocity factor, capacitance, inductance
+    bool json = false;          // --json: one JSON object a case
+    // The builder's numbers, of the ideal line:
+    double frequency = 0.0;           // -f, in MHz; 0 when none is given
+    double conductivity = 58.0;       // --metal or --sigma, in MS/m (annealed copper)
+    double lossTangent = 0.0;         // --tand
+    double breakdownField = 3.0;      // --breakdown, in kV/mm (dry air, gaps of millimetres)
 
     bool isTable() const;
 };

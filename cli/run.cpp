@@ -4,6 +4,7 @@
 #include "calc/impedance_model.h"
 #include "calc/messages.h"
 #include "calc/numeric_text.h"
+#include "cli/builder_lines.h"
 #include "cli/table_writer.h"
 
 #include <optional>
@@ -86,6 +87,11 @@ int writeOne(const Request& request, const ImpedanceModel& model, const Quantity
                      withSeparator(details.velocityFactor, separator).c_str(),
                      withSeparator(details.capacitance, separator).c_str(),
                      withSeparator(details.inductance, separator).c_str());
+        const bool foundSmall = request.impedance && freeDimension(request) == Dimension::Small;
+        const double d = numericValue(foundSmall ? outcome.found : first.typed);
+        const double D = numericValue(!request.impedance ? second.typed : foundSmall ? first.typed : outcome.found);
+        if (D / d >= request.line->smallestIdealRatio() && D > d)
+            writeBuilderLines(request, d, D, separator, out, err);
     }
     return 0;
 }

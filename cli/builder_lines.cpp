@@ -1,0 +1,66 @@
+#include "cli/builder_lines.h"
+
+#include "calc/builder_numbers.h"
+#include "calc/result_text.h"
+#include "cli/run.h"
+
+#include <cmath>
+#include <string>
+
+namespace tarvelle::cli {
+namespace {
+
+// Four significant digits, at most six decimals.
+std::string figure(double value, std::string_view separator)
+{
+    const int magnitude = value == 0.0 ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    std::string text = decimalResultText(value, magnitude >= 3 ? 0 : magnitude < -3 ? 6 : 3 - magnitude, separator);
+    if (text.ends_with(separator))  // a whole number keeps no separator at its end
+        text.resize(text.size() - separator.size());
+    return text;
+}
+
+}  // namespace
+
+void writeBuilderLines(const Request& request, double d, double D, std::string_view separator, std::FILE* out,
+                       std::FILE* err)
+{
+    BuilderInputs in;
+    in.d = d / 1000.0;
+    in.D = D / 1000.0;
+    in.permittivity = request.permittivity;
+    in.conductivity = request.conductivity * 1e6;
+    in.lossTangent = request.lossTangent;
+    in.breakdownField = request.breakdownField * 1e6;
+    if (request.frequency > 0.0)
+        in.frequency = request.frequency * 1e6;
+    const Line& line = *request.line;
+    const BuilderNumbers numbers = builderNumbers(line, in);
+    const auto print = [&](const char* label, double value, const char* unit) {
+        std::fprintf(out, "%s : %s%s%s\n", label, figure(value, separator).c_str(), *unit ? " " : "", unit);
+    };
+    if (const auto cutoff = line.te11Cutoff(in.d, in.D)) {
+        if (std::isnan(*cutoff))
+            std::fprintf(out, "TE11 : aucune coupure, une ligne ouverte n'en a pas\n");
+        else
+            print("TE11", *cutoff / std::sqrt(in.permittivity) / 1e9, "GHz");
+    }
+    print("champ maximal à 1 kW", numbers.peakFieldAtOneKilowatt / 1e6, "kV/mm");
+    print("puissance de claquage", numbers.breakdownPower / 1e3, "kW");
+    std::fprintf(out, "tolérance : %s ohms pour 0.1 mm de d, %s ohms pour 0.1 mm de D\n",
+                 figure(numbers.slopes.perSmall * 1e-4, separator).c_str(),
+                 figure(numbers.slopes.perLarge * 1e-4, separator).c_str());
+    if (!numbers.losses)
+        return;
+    const LossNumbers& loss = *numbers.losses;
+    print("profondeur de peau", loss.skinDepth * 1e6, "µm");
+    print("pertes des conducteurs", loss.conductorLoss, "dB/m");
+    print("pertes du diélectrique", loss.dielectricLoss, "dB/m");
+    print("pertes en tout", loss.totalLoss, "dB/m");
+    print("Q0 d'un résonateur λ/4", loss.quarterWaveQ, "");
+    print("λ/4", loss.quarterWave * 1e3, "mm");
+    if (loss.skinDepthTooLarge)
+        report(err, "la profondeur de peau dépasse le dixième du rayon de d : les pertes calculées ne valent plus");
+}
+
+}  // namespace tarvelle::cli
