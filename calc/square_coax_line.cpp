@@ -1,6 +1,7 @@
 #include "calc/square_coax_line.h"
 
 #include "calc/physical_constants.h"
+#include "calc/square_coax_modes.h"
 
 #include <boost/math/quadrature/gauss_kronrod.hpp>
 
@@ -74,6 +75,12 @@ double SquareCoaxLine::conductorLoss(double d, double D, double surfaceResistanc
         0.0, 1.0, 20, 1e-12);
     const double squareIntegral = 8.0 * (inner + wall) * 2.0 / D;
     return surfaceResistance * idealImpedance(D / d) / (2.0 * freeSpaceImpedance * freeSpaceImpedance) * squareIntegral;
+}
+
+double SquareCoaxLine::te11Cutoff(double d, double D)
+{
+    // kc·D/2 from the mode solver: fc = kc·c/(2π) = (kc·D/2)·c/(π·D).
+    return squareCoaxTe11(D / d) * speedOfLight / (std::numbers::pi * D);
 }
 
 }  // namespace tarvelle

@@ -32,6 +32,8 @@ struct SquareCoaxLine {
     // the loss of both conductors in nepers per metre, for their surface resistance Rs,
     // from the field's square integrated over both surfaces.
     static double conductorLoss(double d, double D, double surfaceResistance);
+    // The cutoff of the first higher mode, TE11, in Hz; NaN below D/d = 1.1.
+    static double te11Cutoff(double d, double D);
 };
 
 }  // namespace tarvelle

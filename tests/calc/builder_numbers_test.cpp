@@ -5,6 +5,7 @@
 #include "calc/builder_numbers.h"
 #include "calc/physical_constants.h"
 #include "calc/square_coax_field.h"
+#include "calc/square_coax_modes.h"
 
 #include <gtest/gtest.h>
 
@@ -54,6 +55,22 @@ TEST(RoundCoaxTe11, AgreesWithTheRadialEquationShotAndMeetsItsLimits)
     // A thin annulus: kc·(a + b)/2 → 1, the wave around the mean circumference.
     EXPECT_NEAR(roundCoaxTe11Root(1.001) * (1.0 + 1.001) / 2.0, 1.0, 1e-6);
     EXPECT_TRUE(std::isnan(roundCoaxTe11Root(1.0)));
+}
+
+// As the inner conductor thins, the square coax's TE11 becomes the empty square guide's
+// TE10, fc = c/(2D), kc·D/2 = π/2; a thicker one lowers it. (The finite elements, the
+// second method, are still to come.)
+TEST(SquareCoaxTe11, TendsToTheEmptySquaresAndFallsAsTheRodThickens)
+{
+    EXPECT_NEAR(squareCoaxTe11(1000.0), std::numbers::pi / 2.0, 1e-5);
+    double previous = 0.0;
+    for (double ratio : {1.1, 1.5, 3.0, 10.0, 100.0}) {
+        const double k = squareCoaxTe11(ratio);
+        EXPECT_GT(k, previous) << ratio;
+        EXPECT_LT(k, std::numbers::pi / 2.0) << ratio;
+        previous = k;
+    }
+    EXPECT_TRUE(std::isnan(squareCoaxTe11(1.05)));
 }
 
 // Wheeler's incremental-inductance rule: α = Rs/(2η0·Z0)·Σ ∂Z/∂n, each conductor's
