@@ -6,6 +6,7 @@
 #include "calc/physical_constants.h"
 #include "calc/square_coax_field.h"
 #include "calc/square_coax_modes.h"
+#include "square_coax_fem.h"
 
 #include <gtest/gtest.h>
 
@@ -57,11 +58,15 @@ TEST(RoundCoaxTe11, AgreesWithTheRadialEquationShotAndMeetsItsLimits)
     EXPECT_TRUE(std::isnan(roundCoaxTe11Root(1.0)));
 }
 
-// As the inner conductor thins, the square coax's TE11 becomes the empty square guide's
-// TE10, fc = c/(2D), kc·D/2 = π/2; a thicker one lowers it. (The finite elements, the
-// second method, are still to come.)
-TEST(SquareCoaxTe11, TendsToTheEmptySquaresAndFallsAsTheRodThickens)
+// The square coax's TE11 against finite elements on the quarter, extrapolated: two
+// methods that share nothing. As the inner conductor thins, it becomes the empty square
+// guide's TE10, fc = c/(2D), kc·D/2 = π/2; a thicker one lowers it.
+TEST(SquareCoaxTe11, AgreesWithFiniteElementsAndTendsToTheEmptySquares)
 {
+    for (double ratio : {1.1, 2.0, 10.0}) {
+        const auto fem = test::femSquareCoaxTe11Extrapolated(ratio, 8, 8);
+        EXPECT_NEAR(squareCoaxTe11(ratio), fem.impedance, 1e-5 * fem.impedance) << ratio;
+    }
     EXPECT_NEAR(squareCoaxTe11(1000.0), std::numbers::pi / 2.0, 1e-5);
     double previous = 0.0;
     for (double ratio : {1.1, 1.5, 3.0, 10.0, 100.0}) {
