@@ -3,21 +3,50 @@
 #include <Eigen/QR>
 #include <Eigen/SVD>
 #include <boost/math/special_functions/bessel.hpp>
-#include <boost/math/special_functions/bessel_prime.hpp>
 #include <boost/math/tools/minima.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <numbers>
+#include <vector>
 
 namespace tarvelle {
 namespace {
 
-using boost::math::cyl_bessel_j;
-using boost::math::cyl_bessel_j_prime;
-using boost::math::cyl_neumann;
-using boost::math::cyl_neumann_prime;
+// J_n(x) and Y_n(x) for n = 0 … top: Y by the forward recurrence, which is stable for
+// it, J by Miller's backward recurrence from well above both top and x, rescaled as it
+// grows and normalised by J0 + 2·ΣJ_2m = 1.
+void besselOrders(double x, int top, std::vector<double>& j, std::vector<double>& y)
+{
+    j.assign(static_cast<std::size_t>(top) + 2, 0.0);
+    y.assign(static_cast<std::size_t>(top) + 2, 0.0);
+    y[0] = boost::math::cyl_neumann(0, x);
+    y[1] = boost::math::cyl_neumann(1, x);
+    for (int n = 1; n <= top; ++n)
+        y[n + 1] = 2.0 * n / x * y[n] - y[n - 1];
+    const int start = 2 * ((std::max(top, static_cast<int>(x)) + 30) / 2);
+    double above = 0.0, here = 1e-30, sum = 0.0;
+    for (int n = start; n > 0; --n) {
+        const double below = 2.0 * n / x * here - above;
+        if (n - 1 <= top + 1)
+            j[n - 1] = below;
+        if ((n - 1) % 2 == 0)
+            sum += n - 1 == 0 ? below : 2.0 * below;
+        above = here;
+        here = below;
+        if (std::fabs(here) > 1e250) {  // rescaled, with what is kept so far
+            above *= 1e-250;
+            here *= 1e-250;
+            sum *= 1e-250;
+            for (double& value : j)
+                value *= 1e-250;
+        }
+    }
+    for (double& value : j)
+        value /= sum;
+}
 
 // Lengths in units of D/2: the wall is |x| = 1, |y| = 1, the inner radius a = 1/ratio.
 // The mode is odd in x and even in y, like cos θ: the terms are
@@ -27,65 +56,76 @@ using boost::math::cyl_neumann_prime;
 class Te11Fit {
 public:
     Te11Fit(double ratio, int terms, int wallPoints, int interiorPoints)
-        : a_(1.0 / ratio), terms_(terms), wallPoints_(wallPoints), interiorPoints_(interiorPoints)
+        : a_(1.0 / ratio), terms_(terms), wallPoints_(wallPoints)
     {
-    }
-
-    // sin of the smallest subspace angle between the terms' span and functions that
-    // vanish on the wall's derivative: near 0 at an eigenvalue.
-    double angle(double k) const
-    {
-        const int rows = 2 * wallPoints_ + interiorPoints_;
-        Eigen::MatrixXd fit(rows, terms_);
-        for (int j = 0; j < terms_; ++j) {
-            const int n = 2 * j + 1;
-            const double yPrimeA = cyl_neumann_prime(n, k * a_), jPrimeA = cyl_bessel_j_prime(n, k * a_);
-            int row = 0;
-            for (int side = 0; side < 2; ++side) {
-                for (int i = 0; i < wallPoints_; ++i) {
-                    // Chebyshev-like points, bunched at the midpoint and the corner.
-                    const double t = 0.5 * (1.0 - std::cos(std::numbers::pi * (i + 0.5) / wallPoints_));
-                    const double x = side == 0 ? 1.0 : t, y = side == 0 ? t : 1.0;
-                    fit(row++, j) = side == 0 ? derivative(n, k, yPrimeA, jPrimeA, x, y).first
-                                              : derivative(n, k, yPrimeA, jPrimeA, x, y).second;
-                }
-            }
-            for (int i = 0; i < interiorPoints_; ++i) {
-                // Points spread over the quarter between the conductors, fixed by a
-                // low-discrepancy sequence.
-                const double s = std::fmod(0.5 + i * 0.6180339887498949, 1.0);
-                const double u = std::fmod(0.5 + i * 0.7548776662466927, 1.0);
-                const double r = a_ + (1.0 - a_) * (0.1 + 0.8 * s);
-                const double theta = std::numbers::pi / 2.0 * (0.05 + 0.9 * u);
-                fit(row++, j) = radial(n, k, yPrimeA, jPrimeA, r) * std::cos(n * theta);
+        for (int side = 0; side < 2; ++side) {
+            for (int i = 0; i < wallPoints; ++i) {
+                // Chebyshev-like points, bunched at the midpoint and the corner.
+                const double t = 0.5 * (1.0 - std::cos(std::numbers::pi * (i + 0.5) / wallPoints));
+                points_.push_back(side == 0 ? Point{1.0, t, 0} : Point{t, 1.0, 1});
             }
         }
-        for (int j = 0; j < terms_; ++j)
-            fit.col(j).normalize();
+        for (int i = 0; i < interiorPoints; ++i) {
+            // Spread over the quarter between the conductors by a low-discrepancy sequence.
+            const double s = std::fmod(0.5 + i * 0.6180339887498949, 1.0);
+            const double u = std::fmod(0.5 + i * 0.7548776662466927, 1.0);
+            const double r = a_ + (1.0 - a_) * (0.1 + 0.8 * s);
+            const double theta = std::numbers::pi / 2.0 * (0.05 + 0.9 * u);
+            points_.push_back({r * std::cos(theta), r * std::sin(theta), 2});
+        }
+    }
+
+    // The smallest singular value of the wall's rows of an orthonormal basis of the
+    // terms' span: the sine of the smallest angle to functions that meet the wall's
+    // condition, near 0 at an eigenvalue.
+    double angle(double k) const
+    {
+        const int top = 2 * terms_;
+        std::vector<double> j, y;
+        besselOrders(k * a_, top, j, y);
+        std::vector<double> yPrimeA(terms_), jPrimeA(terms_);
+        for (int m = 0; m < terms_; ++m) {
+            const int n = 2 * m + 1;
+            // Z_n' = Z_{n−1} − (n/x)·Z_n for J and Y alike.
+            jPrimeA[m] = j[n - 1] - n / (k * a_) * j[n];
+            yPrimeA[m] = y[n - 1] - n / (k * a_) * y[n];
+        }
+        Eigen::MatrixXd fit(static_cast<Eigen::Index>(points_.size()), terms_);
+        for (std::size_t row = 0; row < points_.size(); ++row) {
+            const Point& p = points_[row];
+            const double r = std::hypot(p.x, p.y), theta = std::atan2(p.y, p.x), x = k * r;
+            besselOrders(x, top, j, y);
+            for (int m = 0; m < terms_; ++m) {
+                const int n = 2 * m + 1;
+                const double value = j[n] * yPrimeA[m] - y[n] * jPrimeA[m];
+                if (p.kind == 2) {
+                    fit(static_cast<Eigen::Index>(row), m) = value * std::cos(n * theta);
+                    continue;
+                }
+                const double slope = k * ((j[n - 1] - n / x * j[n]) * yPrimeA[m] - (y[n - 1] - n / x * y[n]) * jPrimeA[m]);
+                const double ur = slope * std::cos(n * theta);
+                const double ut = -n * value * std::sin(n * theta) / r;  // (1/r)·∂u/∂θ
+                fit(static_cast<Eigen::Index>(row), m) = p.kind == 0 ? ur * std::cos(theta) - ut * std::sin(theta)
+                                                                     : ur * std::sin(theta) + ut * std::cos(theta);
+            }
+        }
+        for (int m = 0; m < terms_; ++m)
+            fit.col(m).normalize();
         const Eigen::HouseholderQR<Eigen::MatrixXd> qr(fit);
-        const Eigen::MatrixXd q = qr.householderQ() * Eigen::MatrixXd::Identity(rows, terms_);
+        const Eigen::MatrixXd q = qr.householderQ() * Eigen::MatrixXd::Identity(fit.rows(), terms_);
         const Eigen::JacobiSVD<Eigen::MatrixXd> svd(q.topRows(2 * wallPoints_));
         return svd.singularValues().minCoeff();
     }
 
 private:
-    double radial(int n, double k, double yPrimeA, double jPrimeA, double r) const
-    {
-        return cyl_bessel_j(n, k * r) * yPrimeA - cyl_neumann(n, k * r) * jPrimeA;
-    }
-
-    std::pair<double, double> derivative(int n, double k, double yPrimeA, double jPrimeA, double x, double y) const
-    {
-        const double r = std::hypot(x, y), theta = std::atan2(y, x);
-        const double radialValue = radial(n, k, yPrimeA, jPrimeA, r);
-        const double radialSlope = k * (cyl_bessel_j_prime(n, k * r) * yPrimeA - cyl_neumann_prime(n, k * r) * jPrimeA);
-        const double ur = radialSlope * std::cos(n * theta);
-        const double ut = -n * radialValue * std::sin(n * theta) / r;  // (1/r)·∂u/∂θ
-        return {ur * std::cos(theta) - ut * std::sin(theta), ur * std::sin(theta) + ut * std::cos(theta)};
-    }
+    struct Point {
+        double x, y;
+        int kind;  // 0 on x = 1, 1 on y = 1, 2 inside
+    };
 
     double a_;
-    int terms_, wallPoints_, interiorPoints_;
+    int terms_, wallPoints_;
+    std::vector<Point> points_;
 };
 
 }  // namespace
@@ -101,7 +141,7 @@ double squareCoaxTe11(double ratio)
     const double a = 1.0 / ratio;
     const double low = 0.6 * std::min(2.0 / (1.0 + a), std::numbers::pi / 2.0);
     const double high = 1.05 * std::numbers::pi / 2.0;
-    const int scan = 80;
+    const int scan = 24;
     double best = low, bestAngle = std::numeric_limits<double>::infinity();
     for (int i = 0; i <= scan; ++i) {
         const double k = low + (high - low) * i / scan;
