@@ -28,7 +28,9 @@ inline constexpr double femFreeSpaceImpedance = 376.730313668;
 // Each quadrilateral is cut into two triangles along the same diagonal.
 class SquareCoaxMesh {
 public:
-    SquareCoaxMesh(double ratio, int radialCells, int angularCells)
+    // evenInRadius: radii halfway between even in r and even in ln r, for a field that
+    // fills the square rather than crowding about a thin inner conductor.
+    SquareCoaxMesh(double ratio, int radialCells, int angularCells, bool evenInRadius = false)
         : radial_(radialCells), angular_(angularCells), x_(nodeCount()), y_(nodeCount())
     {
         const double a = 1.0 / ratio;
@@ -39,7 +41,9 @@ public:
                                                : g * std::sinh(beta * j / angular_);
             const double logSpan = -std::log(a * std::cos(theta));  // ln(ρj/a)
             for (int i = 0; i <= radial_; ++i) {
-                const double r = a * std::exp(logSpan * i / radial_);
+                const double even = a + (1.0 / std::cos(theta) - a) * i / radial_;
+                const double logarithmic = a * std::exp(logSpan * i / radial_);
+                const double r = evenInRadius ? 0.5 * (even + logarithmic) : logarithmic;
                 x_[node(i, j)] = r * std::cos(theta);
                 y_[node(i, j)] = r * std::sin(theta);
             }
@@ -163,7 +167,7 @@ inline ExtrapolatedImpedance femSquareCoaxImpedanceExtrapolated(double ratio, in
 // k in units of 2/D.
 inline double femSquareCoaxTe11(double ratio, int radialCells, int angularCells)
 {
-    const SquareCoaxMesh eighth(ratio, radialCells, angularCells);
+    const SquareCoaxMesh eighth(ratio, radialCells, angularCells, ratio > 10.0);
     const int columns = 2 * angularCells + 1;  // angles of the quarter
     const auto index = [&](int i, int j) { return i * columns + j; };
     std::vector<double> x((radialCells + 1) * columns), y(x.size());
