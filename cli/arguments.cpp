@@ -15,12 +15,14 @@ namespace {
 struct LineName {
     std::string_view name;
     Line line;
+    std::string_view canonical;
 };
 
 constexpr std::array lineNames{
-    LineName{"bifilaire", TwoWireLine{}}, LineName{"two-wire", TwoWireLine{}},   LineName{"carree", SquareCoaxLine{}},
-    LineName{"carrée", SquareCoaxLine{}}, LineName{"square", SquareCoaxLine{}}, LineName{"ronde", RoundCoaxLine{}},
-    LineName{"round", RoundCoaxLine{}}};
+    LineName{"bifilaire", TwoWireLine{}, "bifilaire"}, LineName{"two-wire", TwoWireLine{}, "bifilaire"},
+    LineName{"carree", SquareCoaxLine{}, "carree"},    LineName{"carrée", SquareCoaxLine{}, "carree"},
+    LineName{"square", SquareCoaxLine{}, "carree"},    LineName{"ronde", RoundCoaxLine{}, "ronde"},
+    LineName{"round", RoundCoaxLine{}, "ronde"}};
 
 using messages::quoted;
 
@@ -82,6 +84,7 @@ std::variant<Request, UsageError> readArguments(std::span<const std::string_view
             if (known == lineNames.end())
                 return UsageError{"ligne inconnue : " + quoted(word) + " (bifilaire, carree ou ronde)"};
             request.line = known->line;
+            request.lineName = known->canonical;
             continue;
         }
         if (word == "--") {

@@ -25,6 +25,7 @@ struct Request {
     enum class Action { Calculate, ShowHelp, ShowVersion };
     Action action = Action::Calculate;
     std::optional<Line> line;
+    std::string_view lineName;  // its French name, without accent: bifilaire, carree or ronde
 
     // -d, -D and -z: exactly two of them are given.
     std::optional<Quantity> small, large, impedance;

@@ -5,6 +5,7 @@
 #include "calc/messages.h"
 #include "calc/numeric_text.h"
 #include "cli/builder_lines.h"
+#include "cli/json_case.h"
 #include "cli/table_writer.h"
 
 #include <optional>
@@ -128,6 +129,38 @@ int writeTable(const Request& request, const ImpedanceModel& model, const Quanti
     return status;
 }
 
+// One JSON object a case, on its own line, a failed case as {"error": …} with its
+// reason also on standard error.
+int writeJson(const Request& request, const ImpedanceModel& model, const Quantity& outer, const Quantity& inner,
+              std::FILE* out, std::FILE* err)
+{
+    const bool foundFirst = request.impedance && freeDimension(request) == Dimension::Small;
+    int status = 0;
+    for (std::int64_t i = 0; i < outer.count(); ++i) {
+        const std::string outerText = outer.text(i);
+        const double outerValue = numericValue(outerText);
+        for (std::int64_t j = 0; j < inner.count(); ++j) {
+            const std::string innerText = inner.text(j);
+            const Outcome outcome = calculate(request, model, outerText, outerValue, innerText);
+            const std::string& why = outcome.note.empty() && !outcome.impedance ? outcome.failure : outcome.note;
+            if (!why.empty()) {
+                const char* outerOption = request.small ? "-d " : "-D ";
+                const char* innerOption = request.impedance ? " -z " : " -D ";
+                report(err, request.isTable() ? outerOption + outerText + innerOption + innerText + " : " + why : why);
+            }
+            if (!outcome.impedance) {
+                std::fprintf(out, "%s\n", errorJson(why).c_str());
+                status = 1;
+                continue;
+            }
+            const double d = numericValue(foundFirst ? outcome.found : outerText);
+            const double D = numericValue(!request.impedance ? innerText : foundFirst ? outerText : outcome.found);
+            std::fprintf(out, "%s\n", caseJson(request, d, D, *outcome.impedance).c_str());
+        }
+    }
+    return status;
+}
+
 }  // namespace
 
 void report(std::FILE* err, std::string_view message)
@@ -140,6 +173,8 @@ int runRequest(const Request& request, std::string_view decimalSeparator, std::F
     const ImpedanceModel model(*request.line, request.exact, request.permittivity);
     const Quantity& first = request.small ? *request.small : *request.large;
     const Quantity& second = request.impedance ? *request.impedance : *request.large;
+    if (request.json)
+        return writeJson(request, model, first, second, out, err);
     if (request.isTable())
         return writeTable(request, model, first, second, out, err);
     return writeOne(request, model, first, second, decimalSeparator, out, err);
