@@ -47,9 +47,10 @@ void writeBuilderLines(const Request& request, double d, double D, std::string_v
     }
     print("champ maximal à 1 kW", numbers.peakFieldAtOneKilowatt / 1e6, "kV/mm");
     print("puissance de claquage", numbers.breakdownPower / 1e3, "kW");
-    std::fprintf(out, "tolérance : %s ohms pour 0.1 mm de d, %s ohms pour 0.1 mm de D\n",
-                 figure(numbers.slopes.perSmall * 1e-4, separator).c_str(),
-                 figure(numbers.slopes.perLarge * 1e-4, separator).c_str());
+    const std::string tenth = "0" + std::string(separator) + "1 mm";
+    std::fprintf(out, "tolérance : %s ohms pour %s de d, %s ohms pour %s de D\n",
+                 figure(numbers.slopes.perSmall * 1e-4, separator).c_str(), tenth.c_str(),
+                 figure(numbers.slopes.perLarge * 1e-4, separator).c_str(), tenth.c_str());
     if (!numbers.losses)
         return;
     const LossNumbers& loss = *numbers.losses;
