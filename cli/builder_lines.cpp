@@ -20,10 +20,7 @@ std::string figure(double value, std::string_view separator)
     return text;
 }
 
-}  // namespace
-
-void writeBuilderLines(const Request& request, double d, double D, std::string_view separator, std::FILE* out,
-                       std::FILE* err)
+BuilderInputs inputsOf(const Request& request, double d, double D)
 {
     BuilderInputs in;
     in.d = d / 1000.0;
@@ -34,6 +31,46 @@ void writeBuilderLines(const Request& request, double d, double D, std::string_v
     in.breakdownField = request.breakdownField * 1e6;
     if (request.frequency > 0.0)
         in.frequency = request.frequency * 1e6;
+    return in;
+}
+
+}  // namespace
+
+std::vector<std::string> builderHeaders(const Request& request)
+{
+    std::vector<std::string> headers{"TE11 (GHz)", "E 1 kW (kV/mm)", "P max (kW)", "dZ/dd (ohms/0.1 mm)",
+                                     "dZ/dD (ohms/0.1 mm)"};
+    if (request.frequency > 0.0) {
+        for (const char* header : {"peau (µm)", "pertes c. (dB/m)", "pertes d. (dB/m)", "pertes (dB/m)", "Q0 λ/4",
+                                   "λ/4 (mm)"})
+            headers.emplace_back(header);
+    }
+    return headers;
+}
+
+std::vector<std::string> builderCells(const Request& request, double d, double D)
+{
+    const BuilderInputs in = inputsOf(request, d, D);
+    const Line& line = *request.line;
+    const BuilderNumbers numbers = builderNumbers(line, in);
+    const auto cutoff = line.te11Cutoff(in.d, in.D);
+    std::vector<std::string> cells{
+        cutoff && !std::isnan(*cutoff) ? figure(*cutoff / std::sqrt(in.permittivity) / 1e9, ".") : std::string(),
+        figure(numbers.peakFieldAtOneKilowatt / 1e6, "."), figure(numbers.breakdownPower / 1e3, "."),
+        figure(numbers.slopes.perSmall * 1e-4, "."), figure(numbers.slopes.perLarge * 1e-4, ".")};
+    if (numbers.losses) {
+        const LossNumbers& loss = *numbers.losses;
+        for (double value : {loss.skinDepth * 1e6, loss.conductorLoss, loss.dielectricLoss, loss.totalLoss,
+                             loss.quarterWaveQ, loss.quarterWave * 1e3})
+            cells.push_back(figure(value, "."));
+    }
+    return cells;
+}
+
+void writeBuilderLines(const Request& request, double d, double D, std::string_view separator, std::FILE* out,
+                       std::FILE* err)
+{
+    const BuilderInputs in = inputsOf(request, d, D);
     const Line& line = *request.line;
     const BuilderNumbers numbers = builderNumbers(line, in);
     const auto print = [&](const char* label, double value, const char* unit) {

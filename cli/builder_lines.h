@@ -3,7 +3,9 @@
 #include "cli/arguments.h"
 
 #include <cstdio>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarvelle::cli {
 
@@ -13,5 +15,10 @@ namespace tarvelle::cli {
 // longer holds.
 void writeBuilderLines(const Request& request, double d, double D, std::string_view separator, std::FILE* out,
                        std::FILE* err);
+
+// The same as a table's columns: their short headers, and the cells of one row, with a
+// point; a line without a TE11 cutoff leaves that cell empty.
+std::vector<std::string> builderHeaders(const Request& request);
+std::vector<std::string> builderCells(const Request& request, double d, double D);
 
 }  // namespace tarvelle::cli

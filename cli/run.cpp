@@ -104,7 +104,8 @@ int writeTable(const Request& request, const ImpedanceModel& model, const Quanti
     const char* innerOption = request.impedance ? " -z " : " -D ";
     const bool foundFirst = request.impedance && freeDimension(request) == Dimension::Small;
     int status = 0;
-    TableWriter table(out, request.csv ? ',' : '\t', request.details);
+    TableWriter table(out, request.csv ? ',' : '\t', request.details,
+                      request.details ? builderHeaders(request) : std::vector<std::string>{});
     for (std::int64_t i = 0; i < outer.count(); ++i) {
         const std::string outerText = outer.text(i);
         const double outerValue = numericValue(outerText);
@@ -116,8 +117,12 @@ int writeTable(const Request& request, const ImpedanceModel& model, const Quanti
             const std::string shown = outcome.impedance ? model.text(*outcome.impedance, ".") : std::string();
             const std::string_view small = foundFirst ? outcome.found : outerText;
             const std::string_view large = !request.impedance ? innerText : foundFirst ? outerText : outcome.found;
-            if (request.details && outcome.impedance)
-                table.row(small, large, shown, lineDetails(*outcome.impedance, model.permittivity()));
+            if (request.details && outcome.impedance) {
+                const double d = numericValue(small), D = numericValue(large);
+                const bool ideal = D > d && D / d >= request.line->smallestIdealRatio();
+                table.row(small, large, shown, lineDetails(*outcome.impedance, model.permittivity()),
+                          ideal ? builderCells(request, d, D) : std::vector<std::string>{});
+            }
             else
                 table.row(small, large, shown);
             status = outcome.impedance ? status : 1;
