@@ -6,6 +6,7 @@
 // tarvelle-calc command: refused with status 2, or read into a request that holds
 // together and, when small, computes with status 0 or 1.
 
+#include "calc/characters.h"
 #include "calc/line_panels.h"
 #include "calc/messages.h"
 #include "calc/numeric_text.h"
@@ -25,12 +26,11 @@ namespace {
 // "-?[0-9]+,[0-9]": a result as the window shows it, with a decimal comma.
 bool isResultText(std::string_view text)
 {
-    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
     if (text.starts_with('-'))
         text.remove_prefix(1);
     const std::size_t comma = text.find(',');
     return comma != std::string_view::npos && comma > 0 && text.size() == comma + 2 &&
-           std::all_of(text.begin(), text.begin() + comma, isDigit) && isDigit(text.back());
+           std::all_of(text.begin(), text.begin() + comma, tarvelle::isDigit) && tarvelle::isDigit(text.back());
 }
 
 void checkCommand(const std::string& bytes, const auto& require)
