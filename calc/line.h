@@ -35,20 +35,12 @@ public:
         return std::visit([=](auto unit) { return unit.idealRatioNear(ohms); }, unit_);
     }
     // The ideal line in air, d and D in metres (see each line's unit).
-    ImpedanceSlopes impedanceSlopes(double d, double D) const
+    FieldNumbers fieldNumbers(double d, double D) const
     {
-        return std::visit([=](auto unit) { return unit.impedanceSlopes(d, D); }, unit_);
+        return std::visit([=](auto unit) { return unit.fieldNumbers(d, D); }, unit_);
     }
-    double peakFieldPerVolt(double d, double D) const
-    {
-        return std::visit([=](auto unit) { return unit.peakFieldPerVolt(d, D); }, unit_);
-    }
-    double conductorLoss(double d, double D, double surfaceResistance) const
-    {
-        return std::visit([=](auto unit) { return unit.conductorLoss(d, D, surfaceResistance); }, unit_);
-    }
-    // The TE11 cutoff in Hz, in air: NaN for a line that has none; empty while a line's
-    // unit cannot yet give it.
+    // The TE11 cutoff in Hz, in air: empty for a line that has none, NaN where its unit
+    // does not give it.
     std::optional<double> te11Cutoff(double d, double D) const
     {
         return std::visit(

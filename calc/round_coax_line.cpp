@@ -22,22 +22,13 @@ double RoundCoaxLine::idealRatioNear(double ohms)
     return std::exp(ohms / freeSpaceImpedance * 2.0 * std::numbers::pi);
 }
 
-ImpedanceSlopes RoundCoaxLine::impedanceSlopes(double d, double D)
+FieldNumbers RoundCoaxLine::fieldNumbers(double d, double D)
 {
     const double scale = freeSpaceImpedance / (2.0 * std::numbers::pi);
-    return {-scale / d, scale / D};
-}
-
-double RoundCoaxLine::peakFieldPerVolt(double d, double D)
-{
-    // E(r) = V/(r ln(D/d)), largest at r = d/2.
-    return 2.0 / (d * std::log(D / d));
-}
-
-double RoundCoaxLine::conductorLoss(double d, double D, double surfaceResistance)
-{
-    // Rs(1/a + 1/b) / (2η0 ln(b/a)), a = d/2 and b = D/2.
-    return surfaceResistance * (2.0 / d + 2.0 / D) / (2.0 * freeSpaceImpedance * std::log(D / d));
+    const double logRatio = std::log(D / d);
+    // E(r) = V/(r ln(D/d)), largest at r = d/2; the loss Rs(1/a + 1/b)/(2η0 ln(b/a)),
+    // a = d/2 and b = D/2.
+    return {{-scale / d, scale / D}, 2.0 / (d * logRatio), (2.0 / d + 2.0 / D) / (2.0 * freeSpaceImpedance * logRatio)};
 }
 
 double RoundCoaxLine::te11Cutoff(double d, double D)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/impedance_slopes.h"
+#include "calc/field_numbers.h"
 #include "calc/line_formulas.h"
 
 namespace tarvelle {
@@ -18,14 +18,10 @@ struct RoundCoaxLine {
     // Its exact inverse: the ratio of an ideal line of that impedance in air.
     static double idealRatioNear(double ohms);
 
-    // The ideal line in air, d and D in metres:
-    // dZ/dd and dZ/dD in ohms per metre,
-    static ImpedanceSlopes impedanceSlopes(double d, double D);
-    // the largest field on a conductor, on the inner one, per volt between them,
-    static double peakFieldPerVolt(double d, double D);
-    // the loss of both conductors in nepers per metre, for their surface resistance Rs,
-    static double conductorLoss(double d, double D, double surfaceResistance);
-    // and the cutoff of the first higher mode, TE11, in Hz.
+    // The ideal line in air, d and D in metres; the largest field is on the inner
+    // conductor.
+    static FieldNumbers fieldNumbers(double d, double D);
+    // The cutoff of the first higher mode, TE11, in Hz in air.
     static double te11Cutoff(double d, double D);
 };
 

@@ -34,47 +34,34 @@ double SquareCoaxLine::idealRatioNear(double ohms)
     return std::max(1.0, std::exp(ohms / freeSpaceImpedance * 2.0 * std::numbers::pi) / squareAsRound);
 }
 
-ImpedanceSlopes SquareCoaxLine::impedanceSlopes(double d, double D)
-{
-    // Z depends on r = D/d alone. Its slope by central differences, extrapolated once:
-    // an error of order h⁴, with rounding of order 1e-16/h.
-    const double r = D / d;
-    const double h = 1e-3 * (r - 1.0);
-    const auto difference = [r](double step) {
-        return (idealImpedance(r + step) - idealImpedance(r - step)) / (2.0 * step);
-    };
-    const double slope = (4.0 * difference(h / 2.0) - difference(h)) / 3.0;
-    return {-slope * r / d, slope / d};
-}
-
-double SquareCoaxLine::peakFieldPerVolt(double d, double D)
+FieldNumbers SquareCoaxLine::fieldNumbers(double d, double D)
 {
     const SquareCoaxField field = solveSquareCoaxField(D / d);
-    return fieldStrength(field, d / D, 0.0) / (D / 2.0);
-}
-
-double SquareCoaxLine::conductorLoss(double d, double D, double surfaceResistance)
-{
-    // α = Rs·Z0/(2η0²)·∮|∇φ|² dl over both conductors, for φ from 0 to 1 volt: the
-    // surface currents are the tangential H = |E|/η0. By symmetry, eight times an eighth
-    // of each surface; in units of D/2, ∮ scales as 2/D.
-    const SquareCoaxField field = solveSquareCoaxField(D / d);
+    const double z = freeSpaceImpedance / (2.0 * std::numbers::pi * field.logCoefficient);
+    // ∮|∇φ|² dl over each conductor, φ from 0 to 1 volt, in units of D/2: by symmetry,
+    // eight times an eighth of it. In metres, ∮ scales as 2/D.
     const double a = d / D;
     using Integral = boost::math::quadrature::gauss_kronrod<double, 31>;
-    const double inner = Integral::integrate(
-        [&](double theta) {
-            const double e = fieldStrength(field, a * std::cos(theta), a * std::sin(theta));
-            return e * e * a;
-        },
-        0.0, std::numbers::pi / 4.0, 20, 1e-12);
-    const double wall = Integral::integrate(
-        [&](double y) {
-            const double e = fieldStrength(field, 1.0, y);
-            return e * e;
-        },
-        0.0, 1.0, 20, 1e-12);
-    const double squareIntegral = 8.0 * (inner + wall) * 2.0 / D;
-    return surfaceResistance * idealImpedance(D / d) / (2.0 * freeSpaceImpedance * freeSpaceImpedance) * squareIntegral;
+    const double inner = 8.0 * Integral::integrate(
+                                   [&](double theta) {
+                                       const double e = fieldStrength(field, a * std::cos(theta), a * std::sin(theta));
+                                       return e * e * a;
+                                   },
+                                   0.0, std::numbers::pi / 4.0, 20, 1e-12);
+    const double wall = 8.0 * Integral::integrate(
+                                  [&](double y) {
+                                      const double e = fieldStrength(field, 1.0, y);
+                                      return e * e;
+                                  },
+                                  0.0, 1.0, 20, 1e-12);
+    // A conductor's surface moved by δn into the field raises C/ε0 by ∮|∇φ|²·δn
+    // (Hadamard), so Z = η0/(C/ε0) falls by Z²/η0 times that. D moves each wall by half
+    // its change, d the inner surface by half of its. The surface currents are the
+    // tangential H = |E|/η0, whose loss is Wheeler's rule α = Rs/(2η0 Z)·Σ ∂Z/∂n.
+    const double perRecession = z * z / freeSpaceImpedance * 2.0 / D;
+    const ImpedanceSlopes slopes{-perRecession * inner / 2.0, perRecession * wall / 2.0};
+    const double loss = (perRecession * (inner + wall)) / (2.0 * freeSpaceImpedance * z);
+    return {slopes, fieldStrength(field, a, 0.0) / (D / 2.0), loss};
 }
 
 double SquareCoaxLine::te11Cutoff(double d, double D)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/impedance_slopes.h"
+#include "calc/field_numbers.h"
 #include "calc/line_formulas.h"
 #include "calc/square_coax_field.h"
 
@@ -23,16 +23,11 @@ struct SquareCoaxLine {
     // The ratio near which the ideal line has that impedance: the thin-wire limit.
     static double idealRatioNear(double ohms);
 
-    // The ideal line in air, d and D in metres, from the solved field:
-    // dZ/dd and dZ/dD in ohms per metre,
-    static ImpedanceSlopes impedanceSlopes(double d, double D);
-    // the largest field on a conductor, per volt between them: on the inner one, where
-    // it faces the middle of a side,
-    static double peakFieldPerVolt(double d, double D);
-    // the loss of both conductors in nepers per metre, for their surface resistance Rs,
-    // from the field's square integrated over both surfaces.
-    static double conductorLoss(double d, double D, double surfaceResistance);
-    // The cutoff of the first higher mode, TE11, in Hz; NaN below D/d = 1.1.
+    // The ideal line in air, d and D in metres, from the solved field: the loss and the
+    // slopes from its square integrated over each conductor's surface, the largest
+    // field on the inner conductor, where it faces the middle of a side.
+    static FieldNumbers fieldNumbers(double d, double D);
+    // The cutoff of the first higher mode, TE11, in Hz in air; NaN below D/d = 1.1.
     static double te11Cutoff(double d, double D);
 };
 

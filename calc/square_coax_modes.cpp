@@ -1,5 +1,7 @@
 #include "calc/square_coax_modes.h"
 
+#include "calc/square_coax_te11_table.h"
+
 #include <Eigen/QR>
 #include <Eigen/SVD>
 #include <boost/math/special_functions/bessel.hpp>
@@ -10,6 +12,7 @@
 #include <cstdint>
 #include <limits>
 #include <numbers>
+#include <tuple>
 #include <vector>
 
 namespace tarvelle {
@@ -130,7 +133,7 @@ private:
 
 }  // namespace
 
-double squareCoaxTe11(double ratio)
+double solveSquareCoaxTe11(double ratio)
 {
     if (!(ratio >= 1.1))
         return std::numeric_limits<double>::quiet_NaN();
@@ -153,7 +156,46 @@ double squareCoaxTe11(double ratio)
     std::uintmax_t iterations = 100;
     const auto found = boost::math::tools::brent_find_minima([&](double k) { return fit.angle(k); }, best - step,
                                                              best + step, 52, iterations);
-    return found.first;
+    // A minimum is found only to the square root of the rounding, some 1e-8. The
+    // angle's square is smooth through it: Newton's method on its slope, by central
+    // differences, takes the rest.
+    double k = found.first;
+    for (int i = 0; i < 2; ++i) {
+        const double h = 1e-5 * k;
+        const auto square = [&](double at) { return std::pow(fit.angle(at), 2); };
+        const double below = square(k - h), here = square(k), above = square(k + h);
+        k -= 0.5 * h * (above - below) / (above - 2.0 * here + below);
+    }
+    return k;
+}
+
+double chebyshevPoint(const Te11Piece& piece, int i)
+{
+    const double theta = std::numbers::pi * (i + 0.5) / squareCoaxTe11Points;
+    return 0.5 * (piece.low + piece.high) - 0.5 * (piece.high - piece.low) * std::cos(theta);
+}
+
+double squareCoaxTe11(double ratio)
+{
+    if (!(ratio >= 1.1))
+        return std::numeric_limits<double>::quiet_NaN();
+    const double s = 1.0 / ratio;
+    const bool thin = s <= squareCoaxTe11Pieces[0].high;
+    const Te11Piece& piece = squareCoaxTe11Pieces[thin ? 0 : 1];
+    const double* values = thin ? squareCoaxTe11Table::thin : squareCoaxTe11Table::thick;
+    // The barycentric formula for the first kind's points, whose weights are
+    // (−1)^i·sin θi: stable, and exact at the points themselves.
+    double above = 0.0, below = 0.0;
+    for (int i = 0; i < squareCoaxTe11Points; ++i) {
+        const double node = chebyshevPoint(piece, i);
+        if (s == node)
+            return values[i];
+        const double theta = std::numbers::pi * (i + 0.5) / squareCoaxTe11Points;
+        const double weight = (i % 2 == 0 ? 1.0 : -1.0) * std::sin(theta) / (s - node);
+        above += weight * values[i];
+        below += weight;
+    }
+    return above / below;
 }
 
 }  // namespace tarvelle

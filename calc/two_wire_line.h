@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/impedance_slopes.h"
+#include "calc/field_numbers.h"
 #include "calc/line_formulas.h"
 
 namespace tarvelle {
@@ -18,15 +18,9 @@ struct TwoWireLine {
     // Its exact inverse: the ratio of an ideal line of that impedance in air.
     static double idealRatioNear(double ohms);
 
-    // The ideal line in air, d and D in metres:
-    // dZ/dd and dZ/dD in ohms per metre,
-    static ImpedanceSlopes impedanceSlopes(double d, double D);
-    // the largest field on a conductor, at the facing points, per volt between them,
-    static double peakFieldPerVolt(double d, double D);
-    // the loss of both wires in nepers per metre, for their surface resistance Rs,
-    static double conductorLoss(double d, double D, double surfaceResistance);
-    // and no cutoff of a higher mode: an open line has none (NaN).
-    static double te11Cutoff(double d, double D);
+    // From the exact field of the two cylinders, d and D in metres; the largest field
+    // is at the facing points. An open line has no cutoff of a higher mode.
+    static FieldNumbers fieldNumbers(double d, double D);
 };
 
 }  // namespace tarvelle

@@ -20,7 +20,9 @@ std::string figure(double value, std::string_view separator)
     return text;
 }
 
-BuilderInputs inputsOf(const Request& request, double d, double D)
+}  // namespace
+
+BuilderInputs builderInputs(const Request& request, double d, double D)
 {
     BuilderInputs in;
     in.d = d / 1000.0;
@@ -33,8 +35,6 @@ BuilderInputs inputsOf(const Request& request, double d, double D)
         in.frequency = request.frequency * 1e6;
     return in;
 }
-
-}  // namespace
 
 std::vector<std::string> builderHeaders(const Request& request)
 {
@@ -50,7 +50,7 @@ std::vector<std::string> builderHeaders(const Request& request)
 
 std::vector<std::string> builderCells(const Request& request, double d, double D)
 {
-    const BuilderInputs in = inputsOf(request, d, D);
+    const BuilderInputs in = builderInputs(request, d, D);
     const Line& line = *request.line;
     const BuilderNumbers numbers = builderNumbers(line, in);
     const auto cutoff = line.te11Cutoff(in.d, in.D);
@@ -70,18 +70,19 @@ std::vector<std::string> builderCells(const Request& request, double d, double D
 void writeBuilderLines(const Request& request, double d, double D, std::string_view separator, std::FILE* out,
                        std::FILE* err)
 {
-    const BuilderInputs in = inputsOf(request, d, D);
+    const BuilderInputs in = builderInputs(request, d, D);
     const Line& line = *request.line;
     const BuilderNumbers numbers = builderNumbers(line, in);
     const auto print = [&](const char* label, double value, const char* unit) {
         std::fprintf(out, "%s : %s%s%s\n", label, figure(value, separator).c_str(), *unit ? " " : "", unit);
     };
-    if (const auto cutoff = line.te11Cutoff(in.d, in.D)) {
-        if (std::isnan(*cutoff))
-            std::fprintf(out, "TE11 : aucune coupure, une ligne ouverte n'en a pas\n");
-        else
-            print("TE11", *cutoff / std::sqrt(in.permittivity) / 1e9, "GHz");
-    }
+    const auto cutoff = line.te11Cutoff(in.d, in.D);
+    if (!cutoff)
+        std::fprintf(out, "TE11 : aucune coupure, une ligne ouverte n'en a pas\n");
+    else if (std::isnan(*cutoff))
+        std::fprintf(out, "TE11 : non calculée sous D/d = 1%s1\n", std::string(separator).c_str());
+    else
+        print("TE11", *cutoff / std::sqrt(in.permittivity) / 1e9, "GHz");
     print("champ maximal à 1 kW", numbers.peakFieldAtOneKilowatt / 1e6, "kV/mm");
     print("puissance de claquage", numbers.breakdownPower / 1e3, "kW");
     const std::string tenth = "0" + std::string(separator) + "1 mm";

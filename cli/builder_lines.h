@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/builder_numbers.h"
 #include "cli/arguments.h"
 
 #include <cstdio>
@@ -8,6 +9,9 @@
 #include <vector>
 
 namespace tarvelle::cli {
+
+// What the core needs for the builder's numbers of the dimensions d and D in mm.
+BuilderInputs builderInputs(const Request& request, double d, double D);
 
 // The builder's numbers of the ideal line with the dimensions d and D in mm, after the
 // other details: its TE11 cutoff, peak field, breakdown power and tolerance, and with

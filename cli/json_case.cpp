@@ -2,6 +2,7 @@
 
 #include "calc/builder_numbers.h"
 #include "calc/physical_constants.h"
+#include "cli/builder_lines.h"
 
 #include <array>
 #include <charconv>
@@ -88,15 +89,7 @@ std::string caseJson(const Request& request, double d, double D, double impedanc
     object.add("c_pf_per_m", root / (speedOfLight * impedance) * 1e12);
     object.add("l_nh_per_m", impedance * root / speedOfLight * 1e9);
     std::optional<BuilderNumbers> numbers;
-    BuilderInputs in;
-    in.d = d / 1000.0;
-    in.D = D / 1000.0;
-    in.permittivity = request.permittivity;
-    in.conductivity = request.conductivity * 1e6;
-    in.lossTangent = request.lossTangent;
-    in.breakdownField = request.breakdownField * 1e6;
-    if (request.frequency > 0.0)
-        in.frequency = request.frequency * 1e6;
+    const BuilderInputs in = builderInputs(request, d, D);
     if (exactOhms)
         numbers = builderNumbers(line, in);
     const auto te11 = exactOhms ? line.te11Cutoff(in.d, in.D) : std::nullopt;

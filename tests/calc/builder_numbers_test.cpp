@@ -78,10 +78,30 @@ TEST(SquareCoaxTe11, AgreesWithFiniteElementsAndTendsToTheEmptySquares)
     EXPECT_TRUE(std::isnan(squareCoaxTe11(1.05)));
 }
 
+// The table that the program reads against the solver it was made from, between its
+// points and beyond the last one.
+TEST(SquareCoaxTe11, TableMatchesTheSolverBetweenItsPoints)
+{
+    for (double ratio : {1.1, 1.13, 1.37, 1.9, 2.0, 2.1, 3.3, 8.2, 33.0, 400.0, 3000.0})
+        EXPECT_NEAR(squareCoaxTe11(ratio), solveSquareCoaxTe11(ratio), 3e-10) << ratio;
+    EXPECT_NEAR(squareCoaxTe11(INFINITY), std::numbers::pi / 2.0, 3e-10);
+}
+
+// Z(D/d) differentiated numerically: central differences, extrapolated once.
+double ratioSlope(const Line& line, double ratio)
+{
+    const double h = 1e-3 * (ratio - 1.0);
+    const auto difference = [&](double step) {
+        return (line.idealImpedance(ratio + step) - line.idealImpedance(ratio - step)) / (2.0 * step);
+    };
+    return (4.0 * difference(h / 2.0) - difference(h)) / 3.0;
+}
+
 // Wheeler's incremental-inductance rule: α = Rs/(2η0·Z0)·Σ ∂Z/∂n, each conductor's
-// surface receding by ∂n into it, from the impedance's slopes; the lines compute α from
-// their surface currents instead.
-TEST(ConductorLoss, FollowsWheelersRuleOnTheImpedancesSlopes)
+// surface receding by ∂n into it, here from the impedance differentiated numerically;
+// the lines compute α from their surface currents instead, and the square coax its
+// slopes too.
+TEST(ConductorLoss, FollowsWheelersRuleOnTheImpedanceDifferentiated)
 {
     const double rs = 0.01, d = 1e-3;
     const struct { Line line; bool twoWires; } lines[] = {
@@ -89,11 +109,15 @@ TEST(ConductorLoss, FollowsWheelersRuleOnTheImpedancesSlopes)
     for (const auto& [line, twoWires] : lines) {
         for (double ratio : {1.05, 1.2, 2.0, 5.0, 30.0, 1000.0}) {
             const double D = ratio * d;
-            const ImpedanceSlopes slope = line.impedanceSlopes(d, D);
+            // Z depends on r = D/d alone: dZ/dD = Z'(r)/d, dZ/dd = −Z'(r)·r/d.
+            const double perLarge = ratioSlope(line, ratio) / d, perSmall = -perLarge * ratio;
+            const FieldNumbers got = line.fieldNumbers(d, D);
+            EXPECT_NEAR(got.slopes.perLarge, perLarge, 1e-7 * perLarge) << line.name() << " " << ratio;
+            EXPECT_NEAR(got.slopes.perSmall, perSmall, -1e-7 * perSmall) << line.name() << " " << ratio;
             // Both wires shrink with d, their axes stay; a coax's outer conductor grows with D.
-            const double recession = twoWires ? -2.0 * slope.perSmall : -2.0 * slope.perSmall + 2.0 * slope.perLarge;
+            const double recession = twoWires ? -2.0 * perSmall : -2.0 * perSmall + 2.0 * perLarge;
             const double wheeler = rs / (2.0 * freeSpaceImpedance * line.idealImpedance(ratio)) * recession;
-            EXPECT_NEAR(line.conductorLoss(d, D, rs), wheeler, 1e-6 * wheeler) << line.name() << " " << ratio;
+            EXPECT_NEAR(got.lossPerSurfaceResistance * rs, wheeler, 1e-7 * wheeler) << line.name() << " " << ratio;
         }
     }
 }
@@ -112,12 +136,12 @@ TEST(SquareCoaxPeakField, LiesWhereTheRodFacesASide)
             sampled = std::max({sampled, fieldStrength(field, a * std::cos(theta), a * std::sin(theta)),
                                 fieldStrength(field, 1.0, i / 4000.0)});
         }
-        const double peak = SquareCoaxLine::peakFieldPerVolt(1.0, ratio) * ratio / 2.0;
+        const double peak = SquareCoaxLine::fieldNumbers(1.0, ratio).peakFieldPerVolt * ratio / 2.0;
         EXPECT_NEAR(peak, sampled, 1e-9 * peak) << ratio;
     }
     const double k = 8.0 * std::sqrt(std::numbers::pi) / std::pow(std::tgamma(0.25), 2);
     const double ratio = 1000.0;
-    EXPECT_NEAR(SquareCoaxLine::peakFieldPerVolt(1.0, ratio), 2.0 / std::log(k * ratio), 1e-9);
+    EXPECT_NEAR(SquareCoaxLine::fieldNumbers(1.0, ratio).peakFieldPerVolt, 2.0 / std::log(k * ratio), 1e-9);
 }
 
 // The round coax of 10 and 23 mm in copper, in air and in PTFE (εr 2.1, tan δ 2e-4), at
