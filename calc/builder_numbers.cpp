@@ -35,10 +35,10 @@ BuilderNumbers builderNumbers(const Line& line, const BuilderInputs& in)
 {
     const double root = std::sqrt(in.permittivity);
     BuilderNumbers numbers{};
-    numbers.impedance = line.idealImpedance(in.D / in.d) / root;
+    const FieldNumbers field = line.fieldNumbers(in.d, in.D);
+    numbers.impedance = field.impedance / root;
     // The matched line carrying P has the peak voltage √(2·P·Z0).
     constexpr double oneKilowatt = 1000.0;
-    const FieldNumbers field = line.fieldNumbers(in.d, in.D);
     numbers.peakFieldAtOneKilowatt = field.peakFieldPerVolt * std::sqrt(2.0 * oneKilowatt * numbers.impedance);
     const double headroom = in.breakdownField / numbers.peakFieldAtOneKilowatt;
     numbers.breakdownPower = oneKilowatt * headroom * headroom;

@@ -10,6 +10,7 @@ struct ImpedanceSlopes {
 
 // What the ideal line's field in air gives, d and D in metres.
 struct FieldNumbers {
+    double impedance;  // in ohms
     ImpedanceSlopes slopes;
     // The largest field on a conductor, per volt between them, in 1/m.
     double peakFieldPerVolt;

@@ -28,7 +28,7 @@ FieldNumbers RoundCoaxLine::fieldNumbers(double d, double D)
     const double logRatio = std::log(D / d);
     // E(r) = V/(r ln(D/d)), largest at r = d/2; the loss Rs(1/a + 1/b)/(2η0 ln(b/a)),
     // a = d/2 and b = D/2.
-    return {{-scale / d, scale / D}, 2.0 / (d * logRatio), (2.0 / d + 2.0 / D) / (2.0 * freeSpaceImpedance * logRatio)};
+    return {scale * logRatio, {-scale / d, scale / D}, 2.0 / (d * logRatio), (2.0 / d + 2.0 / D) / (2.0 * freeSpaceImpedance * logRatio)};
 }
 
 double RoundCoaxLine::te11Cutoff(double d, double D)

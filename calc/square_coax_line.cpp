@@ -61,7 +61,7 @@ FieldNumbers SquareCoaxLine::fieldNumbers(double d, double D)
     const double perRecession = z * z / freeSpaceImpedance * 2.0 / D;
     const ImpedanceSlopes slopes{-perRecession * inner / 2.0, perRecession * wall / 2.0};
     const double loss = (perRecession * (inner + wall)) / (2.0 * freeSpaceImpedance * z);
-    return {slopes, fieldStrength(field, a, 0.0) / (D / 2.0), loss};
+    return {z, slopes, fieldStrength(field, a, 0.0) / (D / 2.0), loss};
 }
 
 double SquareCoaxLine::te11Cutoff(double d, double D)

@@ -33,8 +33,9 @@ FieldNumbers TwoWireLine::fieldNumbers(double d, double D)
     const double peak = std::sqrt((x + 1.0) / (x - 1.0)) / (d * std::acosh(x));
     // Rs/(π d Z0) for an even current; it crowds toward the facing sides, by the
     // proximity factor x/√(x² − 1).
-    const double loss = 1.0 / (std::numbers::pi * d * idealImpedance(x)) * x / root;
-    return {{-slope * x / d, slope / d}, peak, loss};
+    const double z = idealImpedance(x);
+    const double loss = 1.0 / (std::numbers::pi * d * z) * x / root;
+    return {z, {-slope * x / d, slope / d}, peak, loss};
 }
 
 }  // namespace tarvelle

@@ -112,6 +112,7 @@ TEST(ConductorLoss, FollowsWheelersRuleOnTheImpedanceDifferentiated)
             // Z depends on r = D/d alone: dZ/dD = Z'(r)/d, dZ/dd = −Z'(r)·r/d.
             const double perLarge = ratioSlope(line, ratio) / d, perSmall = -perLarge * ratio;
             const FieldNumbers got = line.fieldNumbers(d, D);
+            EXPECT_EQ(got.impedance, line.idealImpedance(ratio)) << line.name() << " " << ratio;
             EXPECT_NEAR(got.slopes.perLarge, perLarge, 1e-7 * perLarge) << line.name() << " " << ratio;
             EXPECT_NEAR(got.slopes.perSmall, perSmall, -1e-7 * perSmall) << line.name() << " " << ratio;
             // Both wires shrink with d, their axes stay; a coax's outer conductor grows with D.
