@@ -176,5 +176,29 @@ TEST(BuilderNumbers, OfARoundCoaxAtOneFrequency)
     }
 }
 
+// Published figures, worked out by others.
+TEST(PublishedValues, OfRoundAirLines)
+{
+    // DesignCon 2024, Table I, "Cut-off frequencies and maximum usable bandwidth for
+    // coaxial connectors": the TE11 cutoff of the standard air lines, solved from the
+    // cross product of Bessel functions' derivatives and printed to 0.1 GHz.
+    const struct { double D, d, gigahertz; } airLines[] = {
+        {3.5, 1.5199, 38.8}, {2.92, 1.27, 46.5}, {2.4, 1.0423, 56.5}, {1.85, 0.8036, 73.3}, {1.00, 0.434, 135.7}};
+    for (const auto& line : airLines) {
+        const double cutoff = *Line(RoundCoaxLine{}).te11Cutoff(line.d * 1e-3, line.D * 1e-3) / 1e9;
+        EXPECT_NEAR(cutoff, line.gigahertz, 2e-3 * line.gigahertz) << line.D;
+    }
+    // Pozar, Microwave Engineering, example 6.1: an air coax of a = 1 mm and b = 4 mm in
+    // copper (5.813e7 S/m) at 5 GHz has αc = 0.022 Np/m and, as a resonator, Q = 2380.
+    BuilderInputs in;
+    in.d = 2e-3;
+    in.D = 8e-3;
+    in.conductivity = 5.813e7;
+    in.frequency = 5e9;
+    const LossNumbers loss = *builderNumbers(RoundCoaxLine{}, in).losses;
+    EXPECT_NEAR(loss.conductorLoss / (20.0 / std::numbers::ln10), 0.022, 0.0005);
+    EXPECT_NEAR(loss.quarterWaveQ, 2380.0, 5e-3 * 2380.0);
+}
+
 }  // namespace
 }  // namespace tarvelle
