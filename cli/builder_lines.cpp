@@ -13,6 +13,8 @@ namespace {
 // Four significant digits, at most six decimals.
 std::string figure(double value, std::string_view separator)
 {
+    if (value == 0.0)
+        return "0";
     const int magnitude = value == 0.0 ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(value))));
     std::string text = decimalResultText(value, magnitude >= 3 ? 0 : magnitude < -3 ? 6 : 3 - magnitude, separator);
     if (text.ends_with(separator))  // a whole number keeps no separator at its end

@@ -86,8 +86,9 @@ std::string caseJson(const Request& request, double d, double D, double impedanc
     const double* exactOhms = std::get_if<double>(&exact);
     object.add("z_exact_ohms", exactOhms ? std::optional(*exactOhms) : std::nullopt);
     object.add("velocity_factor", 1.0 / root);
-    object.add("c_pf_per_m", root / (speedOfLight * impedance) * 1e12);
-    object.add("l_nh_per_m", impedance * root / speedOfLight * 1e9);
+    const bool physical = impedance > 0.0;  // the window's figure for D ≤ d may not be
+    object.add("c_pf_per_m", physical ? std::optional(root / (speedOfLight * impedance) * 1e12) : std::nullopt);
+    object.add("l_nh_per_m", physical ? std::optional(impedance * root / speedOfLight * 1e9) : std::nullopt);
     std::optional<BuilderNumbers> numbers;
     const BuilderInputs in = builderInputs(request, d, D);
     if (exactOhms)

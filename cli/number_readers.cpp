@@ -101,7 +101,11 @@ std::variant<double, std::string> readLossTangent(std::string_view text)
         return *error;
     if (auto error = numberError(text))
         return *error;
-    return numericValue(text);
+    const double value = numericValue(text);
+    // At tan δ = 1 the dielectric conducts as much as it stores: no longer a line.
+    if (value >= 1.0)
+        return "la tangente de pertes est inférieure à 1 : --tand " + std::string(text);
+    return value;
 }
 
 std::variant<double, std::string> readMetal(std::string_view text)

@@ -84,10 +84,12 @@ int writeOne(const Request& request, const ImpedanceModel& model, const Quantity
     }
     if (request.details) {
         const LineDetails details = lineDetails(*outcome.impedance, model.permittivity());
-        std::fprintf(out, "vélocité : %s c\ncapacité : %s pF/m\ninductance : %s nH/m\n",
-                     withSeparator(details.velocityFactor, separator).c_str(),
-                     withSeparator(details.capacitance, separator).c_str(),
-                     withSeparator(details.inductance, separator).c_str());
+        std::fprintf(out, "vélocité : %s c\n", withSeparator(details.velocityFactor, separator).c_str());
+        if (!details.capacitance.empty()) {
+            std::fprintf(out, "capacité : %s pF/m\ninductance : %s nH/m\n",
+                         withSeparator(details.capacitance, separator).c_str(),
+                         withSeparator(details.inductance, separator).c_str());
+        }
         const bool foundSmall = request.impedance && freeDimension(request) == Dimension::Small;
         const double d = numericValue(foundSmall ? outcome.found : first.typed);
         const double D = numericValue(!request.impedance ? second.typed : foundSmall ? first.typed : outcome.found);

@@ -4,9 +4,12 @@ _tarvelle_calc()
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
     COMPREPLY=()
     # After -d, -D, -z and the other numbers comes a value, which nothing can guess;
-    # after --metal, a metal's name.
+    # after -f, a band's frequency; after --metal, a metal's name.
     case $prev in
-    -d | -D | -z | --er | -f | --sigma | --tand | --breakdown) return 0 ;;
+    -d | -D | -z | --er | --sigma | --tand | --breakdown) return 0 ;;
+    -f)  # the amateur bands' usual frequencies, in MHz
+        mapfile -t COMPREPLY < <(compgen -W "1.8 3.6 7.1 10.1 14.2 21.2 28.5 50 144 432 1296 2320" -- "$cur")
+        return 0 ;;
     --metal)
         mapfile -t COMPREPLY < <(compgen -W "cuivre argent or aluminium laiton copper silver gold aluminum brass" -- "$cur")
         return 0 ;;
