@@ -2,8 +2,6 @@
 
 #include "calc/square_coax_te11_table.h"
 
-#include <Eigen/QR>
-#include <Eigen/SVD>
 #include <boost/math/special_functions/bessel.hpp>
 #include <boost/math/tools/minima.hpp>
 
@@ -51,6 +49,80 @@ void besselOrders(double x, int top, std::vector<double>& j, std::vector<double>
         value /= sum;
 }
 
+// A tall matrix by columns, small enough that plain loops serve.
+struct Columns {
+    int rows = 0, cols = 0;
+    std::vector<double> values;  // column after column
+    double* column(int j) { return values.data() + static_cast<std::ptrdiff_t>(j) * rows; }
+    double& operator()(int i, int j) { return column(j)[i]; }
+};
+
+double dot(const double* a, const double* b, int n)
+{
+    double sum = 0.0;
+    for (int i = 0; i < n; ++i)
+        sum += a[i] * b[i];
+    return sum;
+}
+
+// Gram–Schmidt, each column orthogonalised twice ("twice is enough"): the columns
+// become orthonormal, and r (cols × cols, upper, by rows) takes the triangle, so that
+// the matrix was Q·R; backward stable for the conditions met here, up to 1e10.
+void orthonormalise(Columns& a, std::vector<double>& r)
+{
+    r.assign(static_cast<std::size_t>(a.cols) * a.cols, 0.0);
+    for (int j = 0; j < a.cols; ++j) {
+        double* column = a.column(j);
+        for (int pass = 0; pass < 2; ++pass) {
+            for (int i = 0; i < j; ++i) {
+                const double c = dot(a.column(i), column, a.rows);
+                r[static_cast<std::size_t>(i) * a.cols + j] += c;
+                for (int k = 0; k < a.rows; ++k)
+                    column[k] -= c * a.column(i)[k];
+            }
+        }
+        const double norm = std::sqrt(dot(column, column, a.rows));
+        r[static_cast<std::size_t>(j) * a.cols + j] = norm;
+        for (int k = 0; k < a.rows; ++k)
+            column[k] /= norm;
+    }
+}
+
+// The smallest singular value of the upper triangle r (n × n, by rows), by inverse
+// iteration on RᵀR, two triangular solves a step. Where it matters, near an eigenvalue,
+// it lies far below the next one and a few steps reach it; elsewhere the scan needs
+// only its size.
+double smallestSingularValue(const std::vector<double>& r, int n)
+{
+    const auto at = [&](int i, int j) { return r[static_cast<std::size_t>(i) * n + j]; };
+    std::vector<double> x(static_cast<std::size_t>(n), 1.0 / std::sqrt(n)), y(x.size());
+    for (int step = 0; step < 12; ++step) {
+        for (int i = 0; i < n; ++i) {  // Rᵀy = x
+            double sum = x[i];
+            for (int k = 0; k < i; ++k)
+                sum -= at(k, i) * y[k];
+            y[i] = sum / at(i, i);
+        }
+        for (int i = n - 1; i >= 0; --i) {  // Rx = y
+            double sum = y[i];
+            for (int k = i + 1; k < n; ++k)
+                sum -= at(i, k) * x[k];
+            x[i] = sum / at(i, i);
+        }
+        const double norm = std::sqrt(dot(x.data(), x.data(), n));
+        for (double& value : x)
+            value /= norm;
+    }
+    double square = 0.0;
+    for (int i = 0; i < n; ++i) {
+        double sum = 0.0;
+        for (int k = i; k < n; ++k)
+            sum += at(i, k) * x[k];
+        square += sum * sum;
+    }
+    return std::sqrt(square);
+}
+
 // Lengths in units of D/2: the wall is |x| = 1, |y| = 1, the inner radius a = 1/ratio.
 // The mode is odd in x and even in y, like cos θ: the terms are
 //   u_n = [J_n(kr)·Y_n'(ka) − Y_n(kr)·J_n'(ka)]·cos nθ, n odd,
@@ -93,7 +165,7 @@ public:
             jPrimeA[m] = j[n - 1] - n / (k * a_) * j[n];
             yPrimeA[m] = y[n - 1] - n / (k * a_) * y[n];
         }
-        Eigen::MatrixXd fit(static_cast<Eigen::Index>(points_.size()), terms_);
+        Columns fit{static_cast<int>(points_.size()), terms_, std::vector<double>(points_.size() * terms_)};
         for (std::size_t row = 0; row < points_.size(); ++row) {
             const Point& p = points_[row];
             const double r = std::hypot(p.x, p.y), theta = std::atan2(p.y, p.x), x = k * r;
@@ -102,22 +174,34 @@ public:
                 const int n = 2 * m + 1;
                 const double value = j[n] * yPrimeA[m] - y[n] * jPrimeA[m];
                 if (p.kind == 2) {
-                    fit(static_cast<Eigen::Index>(row), m) = value * std::cos(n * theta);
+                    fit(static_cast<int>(row), m) = value * std::cos(n * theta);
                     continue;
                 }
                 const double slope = k * ((j[n - 1] - n / x * j[n]) * yPrimeA[m] - (y[n - 1] - n / x * y[n]) * jPrimeA[m]);
                 const double ur = slope * std::cos(n * theta);
                 const double ut = -n * value * std::sin(n * theta) / r;  // (1/r)·∂u/∂θ
-                fit(static_cast<Eigen::Index>(row), m) = p.kind == 0 ? ur * std::cos(theta) - ut * std::sin(theta)
+                fit(static_cast<int>(row), m) = p.kind == 0 ? ur * std::cos(theta) - ut * std::sin(theta)
                                                                      : ur * std::sin(theta) + ut * std::cos(theta);
             }
         }
+        // High orders near the rod are huge: each column scaled to a largest value of 1
+        // first, so that no square overflows.
+        for (int m = 0; m < terms_; ++m) {
+            double* column = fit.column(m);
+            const double largest = std::fabs(*std::max_element(column, column + fit.rows, [](double a, double b) {
+                return std::fabs(a) < std::fabs(b);
+            }));
+            for (int i = 0; i < fit.rows; ++i)
+                column[i] /= largest;
+        }
+        std::vector<double> r;
+        orthonormalise(fit, r);
+        // The wall's rows come first.
+        Columns wall{2 * wallPoints_, terms_, {}};
         for (int m = 0; m < terms_; ++m)
-            fit.col(m).normalize();
-        const Eigen::HouseholderQR<Eigen::MatrixXd> qr(fit);
-        const Eigen::MatrixXd q = qr.householderQ() * Eigen::MatrixXd::Identity(fit.rows(), terms_);
-        const Eigen::JacobiSVD<Eigen::MatrixXd> svd(q.topRows(2 * wallPoints_));
-        return svd.singularValues().minCoeff();
+            wall.values.insert(wall.values.end(), fit.column(m), fit.column(m) + wall.rows);
+        orthonormalise(wall, r);
+        return smallestSingularValue(r, terms_);
     }
 
 private:

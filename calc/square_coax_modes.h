@@ -7,7 +7,7 @@ namespace tarvelle {
 // the Neumann condition exactly on the round inner conductor are fitted to it on the
 // square wall; kc is where the subspace they span comes nearest to vanishing on the
 // wall while staying whole inside (Betcke and Trefethen's subspace angle). NaN for a
-// ratio below 1.1 or not a number. Some 20 ms each.
+// ratio below 1.1 or not a number. Some 15 ms each.
 double solveSquareCoaxTe11(double ratio);
 
 // The same, from a table of the solver's values: the polynomials through them at the
