@@ -49,6 +49,9 @@ std::string ImpedanceModel::text(double impedance, std::string_view decimalSepar
 LineDetails lineDetails(double impedance, double permittivity)
 {
     const double root = std::sqrt(permittivity);
+    // The window's figure for D ≤ d can be 0 or below: no line has such a C or L.
+    if (!(impedance > 0.0))
+        return {decimalResultText(1.0 / root, 4, "."), "", ""};
     return {decimalResultText(1.0 / root, 4, "."), decimalResultText(root / (speedOfLight * impedance) * 1e12, 2, "."),
             decimalResultText(impedance * root / speedOfLight * 1e9, 1, ".")};
 }

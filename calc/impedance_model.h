@@ -35,7 +35,8 @@ private:
 };
 
 // The velocity factor, and the capacitance and inductance per metre, of a line of that
-// impedance in that dielectric, as "v/c", "pF/m" and "nH/m" figures with a point.
+// impedance in that dielectric, as "v/c", "pF/m" and "nH/m" figures with a point; C and
+// L empty for an impedance that is not above 0.
 struct LineDetails {
     std::string velocityFactor, capacitance, inductance;
 };

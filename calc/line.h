@@ -5,6 +5,7 @@
 #include "calc/square_coax_line.h"
 #include "calc/two_wire_line.h"
 
+#include <optional>
 #include <type_traits>
 #include <variant>
 
@@ -32,6 +33,23 @@ public:
     double idealRatioNear(double ohms) const
     {
         return std::visit([=](auto unit) { return unit.idealRatioNear(ohms); }, unit_);
+    }
+    // The ideal line in air, d and D in metres (see each line's unit).
+    FieldNumbers fieldNumbers(double d, double D) const
+    {
+        return std::visit([=](auto unit) { return unit.fieldNumbers(d, D); }, unit_);
+    }
+    // The TE11 cutoff in Hz, in air: empty for a line that has none, NaN where its unit
+    // does not give it.
+    std::optional<double> te11Cutoff(double d, double D) const
+    {
+        return std::visit(
+            [=](auto unit) -> std::optional<double> {
+                if constexpr (requires { unit.te11Cutoff(d, D); })
+                    return unit.te11Cutoff(d, D);
+                return std::nullopt;
+            },
+            unit_);
     }
     double smallestIdealRatio() const { return std::visit([](auto unit) { return unit.smallestIdealRatio; }, unit_); }
     const char* name() const { return std::visit([](auto unit) { return unit.name; }, unit_); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/field_numbers.h"
 #include "calc/line_formulas.h"
 
 namespace tarvelle {
@@ -16,6 +17,12 @@ struct RoundCoaxLine {
     static double idealImpedance(double ratio);
     // Its exact inverse: the ratio of an ideal line of that impedance in air.
     static double idealRatioNear(double ohms);
+
+    // The ideal line in air, d and D in metres; the largest field is on the inner
+    // conductor.
+    static FieldNumbers fieldNumbers(double d, double D);
+    // The cutoff of the first higher mode, TE11, in Hz in air.
+    static double te11Cutoff(double d, double D);
 };
 
 }  // namespace tarvelle

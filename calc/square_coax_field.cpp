@@ -7,6 +7,7 @@
 #include <complex>
 #include <limits>
 #include <numbers>
+#include <vector>
 
 namespace tarvelle {
 namespace {
@@ -93,6 +94,42 @@ public:
         }
     }
 
+    // The complex derivatives at any z of the analytic functions whose real parts are
+    // the terms: the field of the fitted potential is the conjugate of their sum.
+    void derive(Complex z, Complex* row) const
+    {
+        const Complex inverse = reciprocal(z);
+        row[0] = inverse;
+        const Complex z4 = (z * z) * (z * z);
+        const Complex inverse4 = a8_ * reciprocal(z4);
+        Complex outer = 1.0, inner = 1.0;
+        for (int n = 1; n <= multipoles_; ++n) {
+            outer *= z4;
+            inner *= inverse4;
+            // d/dz z^4n = 4n z^4n / z, and d/dz (a²/z)^4n = −4n (a²/z)^4n / z.
+            row[n] = 4.0 * n * (outer + inner) * inverse;
+        }
+        const Complex a2z = a2_ * inverse;
+        Complex turn = 1.0;
+        for (int k = 1; k <= gapPoles_; ++k)
+            row[multipoles_ + k] = 0.0;
+        for (int m = 0; m < 4; ++m) {
+            const Complex toPole = reciprocal(z - turn * pole_);
+            const Complex step = gap_ * turn * toPole;
+            const Complex image = gap_ * turn * reciprocal(a2z - turn * pole_);
+            // d/dz step^k = −k step^k/(z − t·w); d/dz image^k = k image^(k+1) a²/(s t z²).
+            const Complex imageFactor = a2_ * inverse * inverse * reciprocal(gap_ * turn);
+            Complex stepPower = 1.0, imagePower = image;
+            for (int k = 1; k <= gapPoles_; ++k) {
+                stepPower *= step;
+                imagePower *= image;
+                row[multipoles_ + k] += -static_cast<double>(k) * stepPower * toPole -
+                                        static_cast<double>(k) * imagePower * imageFactor;
+            }
+            turn *= Complex(0.0, 1.0);
+        }
+    }
+
 private:
     double logRatio_;
     double a2_, a8_;
@@ -149,7 +186,19 @@ SquareCoaxField solveSquareCoaxField(double ratio, int multipoles, int gapPoles)
     }
     if (std::isnan(wallError))
         wallError = std::numeric_limits<double>::infinity();
-    return {coefficients(0), wallError, multipoles, gapPoles};
+    return {coefficients(0), wallError, multipoles, gapPoles, ratio,
+            std::vector<double>(coefficients.data(), coefficients.data() + terms)};
+}
+
+double fieldStrength(const SquareCoaxField& field, double x, double y)
+{
+    const Basis basis(field.ratio, field.multipoles, field.gapPoles);
+    std::vector<Complex> row(static_cast<std::size_t>(basis.size()));
+    basis.derive(Complex(x, y), row.data());
+    Complex sum = 0.0;
+    for (std::size_t j = 0; j < row.size(); ++j)
+        sum += field.coefficients[j] * row[j];
+    return std::abs(sum);
 }
 
 SquareCoaxField solveSquareCoaxField(double ratio)

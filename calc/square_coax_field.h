@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 namespace tarvelle {
 
 // The potential between a round inner conductor of diameter d (at 0) and a square outer
@@ -15,6 +17,8 @@ struct SquareCoaxField {
     double wallError = 0.0;
     int multipoles = 0;  // the terms in cos 4nθ about the axis
     int gapPoles = 0;    // the terms about the images that shape each narrow gap
+    double ratio = 0.0;  // D/d
+    std::vector<double> coefficients;  // c0, then the multipoles', then the gap poles'
 };
 
 // Below this ratio the gaps are too narrow for the expansion to reach 10 digits
@@ -27,5 +31,10 @@ inline constexpr double smallestSquareCoaxRatio = 1.001;
 SquareCoaxField solveSquareCoaxField(double ratio);
 // With given sizes, for studies of convergence.
 SquareCoaxField solveSquareCoaxField(double ratio, int multipoles, int gapPoles);
+
+// |∇φ| at the point (x, y) of the cross-section, lengths in units of D/2 with the
+// centre at 0 and the wall at x = 1: the field per volt between the conductors,
+// times D/2. Meant for points on and between the conductors.
+double fieldStrength(const SquareCoaxField& field, double x, double y);
 
 }  // namespace tarvelle

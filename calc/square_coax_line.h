@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/field_numbers.h"
 #include "calc/line_formulas.h"
 #include "calc/square_coax_field.h"
 
@@ -21,6 +22,13 @@ struct SquareCoaxLine {
     static double idealImpedance(double ratio);
     // The ratio near which the ideal line has that impedance: the thin-wire limit.
     static double idealRatioNear(double ohms);
+
+    // The ideal line in air, d and D in metres, from the solved field: the loss and the
+    // slopes from its square integrated over each conductor's surface, the largest
+    // field on the inner conductor, where it faces the middle of a side.
+    static FieldNumbers fieldNumbers(double d, double D);
+    // The cutoff of the first higher mode, TE11, in Hz in air; NaN below D/d = 1.1.
+    static double te11Cutoff(double d, double D);
 };
 
 }  // namespace tarvelle

@@ -22,4 +22,20 @@ double TwoWireLine::idealRatioNear(double ohms)
     return std::cosh(ohms / freeSpaceImpedance * std::numbers::pi);
 }
 
+FieldNumbers TwoWireLine::fieldNumbers(double d, double D)
+{
+    const double x = D / d;
+    const double root = std::sqrt(x * x - 1.0);
+    // d acosh(x)/dx = 1/√(x² − 1).
+    const double slope = freeSpaceImpedance / std::numbers::pi / root;
+    // Line charges at ±h = ±√(s² − a²) about the midpoint, s = D/2, a = d/2, give at the
+    // facing point s − a the field q/(2πε)·2h/(h² − (s − a)²), and V = (q/πε)·acosh(D/d).
+    const double peak = std::sqrt((x + 1.0) / (x - 1.0)) / (d * std::acosh(x));
+    // Rs/(π d Z0) for an even current; it crowds toward the facing sides, by the
+    // proximity factor x/√(x² − 1).
+    const double z = idealImpedance(x);
+    const double loss = 1.0 / (std::numbers::pi * d * z) * x / root;
+    return {z, {-slope * x / d, slope / d}, peak, loss};
+}
+
 }  // namespace tarvelle

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/field_numbers.h"
 #include "calc/line_formulas.h"
 
 namespace tarvelle {
@@ -16,6 +17,10 @@ struct TwoWireLine {
     static double idealImpedance(double ratio);
     // Its exact inverse: the ratio of an ideal line of that impedance in air.
     static double idealRatioNear(double ohms);
+
+    // From the exact field of the two cylinders, d and D in metres; the largest field
+    // is at the facing points. An open line has no cutoff of a higher mode.
+    static FieldNumbers fieldNumbers(double d, double D);
 };
 
 }  // namespace tarvelle

@@ -15,12 +15,14 @@ namespace {
 struct LineName {
     std::string_view name;
     Line line;
+    std::string_view canonical;
 };
 
 constexpr std::array lineNames{
-    LineName{"bifilaire", TwoWireLine{}}, LineName{"two-wire", TwoWireLine{}},   LineName{"carree", SquareCoaxLine{}},
-    LineName{"carrée", SquareCoaxLine{}}, LineName{"square", SquareCoaxLine{}}, LineName{"ronde", RoundCoaxLine{}},
-    LineName{"round", RoundCoaxLine{}}};
+    LineName{"bifilaire", TwoWireLine{}, "bifilaire"}, LineName{"two-wire", TwoWireLine{}, "bifilaire"},
+    LineName{"carree", SquareCoaxLine{}, "carree"},    LineName{"carrée", SquareCoaxLine{}, "carree"},
+    LineName{"square", SquareCoaxLine{}, "carree"},    LineName{"ronde", RoundCoaxLine{}, "ronde"},
+    LineName{"round", RoundCoaxLine{}, "ronde"}};
 
 using messages::quoted;
 
@@ -82,6 +84,7 @@ std::variant<Request, UsageError> readArguments(std::span<const std::string_view
             if (known == lineNames.end())
                 return UsageError{"ligne inconnue : " + quoted(word) + " (bifilaire, carree ou ronde)"};
             request.line = known->line;
+            request.lineName = known->canonical;
             continue;
         }
         if (word == "--") {
@@ -110,6 +113,13 @@ std::variant<Request, UsageError> readArguments(std::span<const std::string_view
         if (auto error = readValue(request, option->field, value))
             return UsageError{*error};
     }
+    const auto took = [&](std::string_view name) {
+        return std::any_of(valued.begin(), valued.end(), [&](const Option* option) { return option->name == name; });
+    };
+    if (took("--metal") && took("--sigma"))
+        return UsageError{"--metal et --sigma donnent tous deux la conductivité : l'un ou l'autre"};
+    if (request.json && (request.csv || request.localeSeparator))
+        return UsageError{std::string("--json ne va pas avec ") + (request.csv ? "--csv" : "--locale")};
     if (!request.line)
         return UsageError{"indiquez la ligne : bifilaire, carree ou ronde"};
     const std::array given{&request.small, &request.large, &request.impedance};

@@ -25,6 +25,7 @@ struct Request {
     enum class Action { Calculate, ShowHelp, ShowVersion };
     Action action = Action::Calculate;
     std::optional<Line> line;
+    std::string_view lineName;  // its French name, without accent: bifilaire, carree or ronde
 
     // -d, -D and -z: exactly two of them are given.
     std::optional<Quantity> small, large, impedance;
@@ -33,6 +34,12 @@ struct Request {
     bool exact = false;         // --exact: the ideal line's impedance
     double permittivity = 1.0;  // --er: the dielectric's relative permittivity
     bool details = false;       // --details: velocity factor, capacitance, inductance
+    bool json = false;          // --json: one JSON object a case
+    // The builder's numbers, of the ideal line:
+    double frequency = 0.0;           // -f, in MHz; 0 when none is given
+    double conductivity = 58.0;       // --metal or --sigma, in MS/m (annealed copper)
+    double lossTangent = 0.0;         // --tand
+    double breakdownField = 3.0;      // --breakdown, in kV/mm (dry air, gaps of millimetres)
 
     bool isTable() const;
 };

@@ -35,7 +35,13 @@ std::string helpText()
            "  tarvelle-calc ronde -z 50 -D 14                  le diamètre d pour 50 ohms\n"
            "  tarvelle-calc carree -d 5 -D 10:20:0.5           un tableau\n"
            "  tarvelle-calc carree --exact -d 1 -D 2           46.10, la ligne carrée idéale\n"
-           "  tarvelle-calc ronde --exact --er 2.1 -z 50 -d 1  un coaxial de 50 ohms au PTFE\n";
+           "  tarvelle-calc ronde --exact --er 2.1 -z 50 -d 1  un coaxial de 50 ohms au PTFE\n"
+           "  tarvelle-calc ronde -d 10 -D 23 --details -f 144\n"
+           "                                                   un résonateur λ/4 sur 144 MHz\n"
+           "  tarvelle-calc bifilaire -z 450 -d 1.6 --details -f 3.6\n"
+           "                                                   pertes d'une échelle 450 ohms\n"
+           "  tarvelle-calc carree --exact -z 50 -d 10 --details -f 1296\n"
+           "                                                   ligne carrée 1296 MHz et TE11\n";
 }
 
 }  // namespace tarvelle::cli

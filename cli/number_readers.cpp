@@ -83,4 +83,44 @@ std::variant<double, std::string> readPermittivity(std::string_view text)
     return value;
 }
 
+std::variant<double, std::string> readPositive(std::string_view text)
+{
+    if (auto error = commaError(text))
+        return *error;
+    if (auto error = numberError(text))
+        return *error;
+    const double value = numericValue(text);
+    if (value == 0.0)
+        return messages::zeroValue;
+    return value;
+}
+
+std::variant<double, std::string> readLossTangent(std::string_view text)
+{
+    if (auto error = commaError(text))
+        return *error;
+    if (auto error = numberError(text))
+        return *error;
+    const double value = numericValue(text);
+    // At tan δ = 1 the dielectric conducts as much as it stores: no longer a line.
+    if (value >= 1.0)
+        return "la tangente de pertes est inférieure à 1 : --tand " + std::string(text);
+    return value;
+}
+
+std::variant<double, std::string> readMetal(std::string_view text)
+{
+    // At 20 °C: annealed copper is 100 % IACS by definition; the others from the CRC
+    // Handbook of Chemistry and Physics (resistivities 1.59, 2.44 and 2.65 µΩ·cm) and,
+    // for brass (70/30), 28 % IACS.
+    constexpr struct { std::string_view french, english; double conductivity; } metals[] = {
+        {"cuivre", "copper", 58.0}, {"argent", "silver", 62.9}, {"or", "gold", 41.0},
+        {"aluminium", "aluminum", 37.7}, {"laiton", "brass", 16.2}};
+    for (const auto& metal : metals) {
+        if (text == metal.french || text == metal.english)
+            return metal.conductivity;
+    }
+    return "métal inconnu : " + quoted(text) + " (cuivre, argent, or, aluminium ou laiton)";
+}
+
 }  // namespace tarvelle::cli

@@ -18,6 +18,17 @@ constexpr std::array optionTable{
            "ligne remplie d'un diélectrique de permittivité relative E (1 ou plus) :\n"
            "l'impédance est divisée par la racine de E"},
     Option{"--details", "", &Request::details, "ajoute la vélocité (v/c) et la capacité et l'inductance par mètre"},
+    Option{"-f", "MHz", NumberField{&Request::frequency, readPositive},
+           "fréquence en MHz ; --details ajoute alors pertes, Q0 et λ/4"},
+    Option{"--metal", "NOM", NumberField{&Request::conductivity, readMetal},
+           "métal : cuivre (par défaut), argent, or, aluminium, laiton"},
+    Option{"--sigma", "MS/m", NumberField{&Request::conductivity, readPositive},
+           "toute autre conductivité, en MS/m (58 pour le cuivre)"},
+    Option{"--tand", "T", NumberField{&Request::lossTangent, readLossTangent},
+           "tangente de pertes du diélectrique (0 par défaut)"},
+    Option{"--breakdown", "kV/mm", NumberField{&Request::breakdownField, readPositive},
+           "champ de claquage du diélectrique (3 par défaut, l'air sec)"},
+    Option{"--json", "", &Request::json, "une ligne JSON par cas, pour les scripts"},
     Option{"--csv", "", &Request::csv, "tableau aux colonnes séparées par des virgules, non des tabulations"},
     Option{"--locale", "", &Request::localeSeparator, "résultat seul écrit avec le séparateur décimal de la langue"},
     Option{"--help", "", Request::Action::ShowHelp, "affiche cette aide et quitte"},
@@ -36,7 +47,12 @@ std::string optionHelp()
         std::string label(option.name);
         if (!option.value.empty())
             label.append(" ").append(option.value);
-        text.append("  ").append(label).append(labelWidth - label.size(), ' ');
+        text.append("  ").append(label);
+        // A label too long for its column has its help on the next line.
+        if (label.size() + 1 < labelWidth)
+            text.append(labelWidth - label.size(), ' ');
+        else
+            text.append("\n").append(2 + labelWidth, ' ');
         for (char c : option.help)
             text.append(c == '\n' ? "\n" + std::string(2 + labelWidth, ' ') : std::string(1, c));
         text.append("\n");

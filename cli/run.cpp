@@ -4,6 +4,8 @@
 #include "calc/impedance_model.h"
 #include "calc/messages.h"
 #include "calc/numeric_text.h"
+#include "cli/builder_lines.h"
+#include "cli/json_case.h"
 #include "cli/table_writer.h"
 
 #include <optional>
@@ -82,10 +84,17 @@ int writeOne(const Request& request, const ImpedanceModel& model, const Quantity
     }
     if (request.details) {
         const LineDetails details = lineDetails(*outcome.impedance, model.permittivity());
-        std::fprintf(out, "vélocité : %s c\ncapacité : %s pF/m\ninductance : %s nH/m\n",
-                     withSeparator(details.velocityFactor, separator).c_str(),
-                     withSeparator(details.capacitance, separator).c_str(),
-                     withSeparator(details.inductance, separator).c_str());
+        std::fprintf(out, "vélocité : %s c\n", withSeparator(details.velocityFactor, separator).c_str());
+        if (!details.capacitance.empty()) {
+            std::fprintf(out, "capacité : %s pF/m\ninductance : %s nH/m\n",
+                         withSeparator(details.capacitance, separator).c_str(),
+                         withSeparator(details.inductance, separator).c_str());
+        }
+        const bool foundSmall = request.impedance && freeDimension(request) == Dimension::Small;
+        const double d = numericValue(foundSmall ? outcome.found : first.typed);
+        const double D = numericValue(!request.impedance ? second.typed : foundSmall ? first.typed : outcome.found);
+        if (D / d >= request.line->smallestIdealRatio() && D > d)
+            writeBuilderLines(request, d, D, separator, out, err);
     }
     return 0;
 }
@@ -97,7 +106,8 @@ int writeTable(const Request& request, const ImpedanceModel& model, const Quanti
     const char* innerOption = request.impedance ? " -z " : " -D ";
     const bool foundFirst = request.impedance && freeDimension(request) == Dimension::Small;
     int status = 0;
-    TableWriter table(out, request.csv ? ',' : '\t', request.details);
+    TableWriter table(out, request.csv ? ',' : '\t', request.details,
+                      request.details ? builderHeaders(request) : std::vector<std::string>{});
     for (std::int64_t i = 0; i < outer.count(); ++i) {
         const std::string outerText = outer.text(i);
         const double outerValue = numericValue(outerText);
@@ -109,14 +119,50 @@ int writeTable(const Request& request, const ImpedanceModel& model, const Quanti
             const std::string shown = outcome.impedance ? model.text(*outcome.impedance, ".") : std::string();
             const std::string_view small = foundFirst ? outcome.found : outerText;
             const std::string_view large = !request.impedance ? innerText : foundFirst ? outerText : outcome.found;
-            if (request.details && outcome.impedance)
-                table.row(small, large, shown, lineDetails(*outcome.impedance, model.permittivity()));
+            if (request.details && outcome.impedance) {
+                const double d = numericValue(small), D = numericValue(large);
+                const bool ideal = D > d && D / d >= request.line->smallestIdealRatio();
+                table.row(small, large, shown, lineDetails(*outcome.impedance, model.permittivity()),
+                          ideal ? builderCells(request, d, D) : std::vector<std::string>{});
+            }
             else
                 table.row(small, large, shown);
             status = outcome.impedance ? status : 1;
             const std::string& why = outcome.note.empty() && !outcome.impedance ? outcome.failure : outcome.note;
             if (!why.empty())
                 report(err, outerOption + outerText + innerOption + innerText + " : " + why);
+        }
+    }
+    return status;
+}
+
+// One JSON object a case, on its own line, a failed case as {"error": …} with its
+// reason also on standard error.
+int writeJson(const Request& request, const ImpedanceModel& model, const Quantity& outer, const Quantity& inner,
+              std::FILE* out, std::FILE* err)
+{
+    const bool foundFirst = request.impedance && freeDimension(request) == Dimension::Small;
+    int status = 0;
+    for (std::int64_t i = 0; i < outer.count(); ++i) {
+        const std::string outerText = outer.text(i);
+        const double outerValue = numericValue(outerText);
+        for (std::int64_t j = 0; j < inner.count(); ++j) {
+            const std::string innerText = inner.text(j);
+            const Outcome outcome = calculate(request, model, outerText, outerValue, innerText);
+            const std::string& why = outcome.note.empty() && !outcome.impedance ? outcome.failure : outcome.note;
+            if (!why.empty()) {
+                const char* outerOption = request.small ? "-d " : "-D ";
+                const char* innerOption = request.impedance ? " -z " : " -D ";
+                report(err, request.isTable() ? outerOption + outerText + innerOption + innerText + " : " + why : why);
+            }
+            if (!outcome.impedance) {
+                std::fprintf(out, "%s\n", errorJson(why).c_str());
+                status = 1;
+                continue;
+            }
+            const double d = numericValue(foundFirst ? outcome.found : outerText);
+            const double D = numericValue(!request.impedance ? innerText : foundFirst ? outerText : outcome.found);
+            std::fprintf(out, "%s\n", caseJson(request, d, D, *outcome.impedance).c_str());
         }
     }
     return status;
@@ -134,6 +180,8 @@ int runRequest(const Request& request, std::string_view decimalSeparator, std::F
     const ImpedanceModel model(*request.line, request.exact, request.permittivity);
     const Quantity& first = request.small ? *request.small : *request.large;
     const Quantity& second = request.impedance ? *request.impedance : *request.large;
+    if (request.json)
+        return writeJson(request, model, first, second, out, err);
     if (request.isTable())
         return writeTable(request, model, first, second, out, err);
     return writeOne(request, model, first, second, decimalSeparator, out, err);

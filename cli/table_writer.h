@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarvelle::cli {
 
@@ -13,14 +14,15 @@ namespace tarvelle::cli {
 // memory, and no flush per row.
 class TableWriter {
 public:
-    TableWriter(std::FILE* out, char separator, bool details);
+    // extraHeaders: the headers of more columns after the details, the builder's numbers.
+    TableWriter(std::FILE* out, char separator, bool details, std::vector<std::string> extraHeaders = {});
     ~TableWriter();
     TableWriter(const TableWriter&) = delete;
     TableWriter& operator=(const TableWriter&) = delete;
 
     // A row without details leaves their columns empty.
     void row(std::string_view small, std::string_view large, std::string_view impedance,
-             const LineDetails& details = {});
+             const LineDetails& details = {}, const std::vector<std::string>& extra = {});
 
 private:
     void cell(std::string_view text, char after);
@@ -28,6 +30,7 @@ private:
     std::FILE* out_;
     char separator_;
     bool details_;
+    std::size_t extraColumns_;
     std::string pending_;
 };
 

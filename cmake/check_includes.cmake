@@ -1,12 +1,13 @@
 # Stops the build when a source includes a layer above its own: the calculation
-# core stands on the standard library with two header-only libraries (fast_float
-# reads numbers, Eigen solves the square coax's field), the pictures on the standard
+# core stands on the standard library with three header-only libraries (fast_float
+# reads numbers, Eigen solves the square coax's field, Boost.Math gives Bessel
+# functions, roots and quadrature), the pictures on the standard
 # library alone, tarvelle-calc on the core, the window on the core and the pictures
 # with Qt, start-up on the window.
 #   cmake -DSOURCE=... -DSTAMP=... -P check_includes.cmake
 set(rules
     # folder       project folders it may include   libraries' folders it may include
-    "calc"         "calc"                           "fast_float|Eigen"
+    "calc"         "calc"                           "fast_float|Eigen|boost"
     "ui/pictures"  "ui/pictures"                    "-"
     "cli"          "calc|cli"                       "-"
     "ui"           "calc|ui"                        "Qt[A-Za-z]*"

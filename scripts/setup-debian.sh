@@ -9,6 +9,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     libfast-float-dev       # the number reader of the calculation core
     libeigen3-dev           # the linear algebra of the square coax's field solver
+    libboost-dev            # Bessel functions, root finding and quadrature (Boost.Math)
     qt6-base-dev qt6-qpa-plugins libgl-dev
     qt6-wayland             # native on Wayland
     qt6-translations-l10n   # Qt's own texts in French

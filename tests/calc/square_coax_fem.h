@@ -28,7 +28,9 @@ inline constexpr double femFreeSpaceImpedance = 376.730313668;
 // Each quadrilateral is cut into two triangles along the same diagonal.
 class SquareCoaxMesh {
 public:
-    SquareCoaxMesh(double ratio, int radialCells, int angularCells)
+    // evenInRadius: radii halfway between even in r and even in ln r, for a field that
+    // fills the square rather than crowding about a thin inner conductor.
+    SquareCoaxMesh(double ratio, int radialCells, int angularCells, bool evenInRadius = false)
         : radial_(radialCells), angular_(angularCells), x_(nodeCount()), y_(nodeCount())
     {
         const double a = 1.0 / ratio;
@@ -39,7 +41,9 @@ public:
                                                : g * std::sinh(beta * j / angular_);
             const double logSpan = -std::log(a * std::cos(theta));  // ln(ρj/a)
             for (int i = 0; i <= radial_; ++i) {
-                const double r = a * std::exp(logSpan * i / radial_);
+                const double even = a + (1.0 / std::cos(theta) - a) * i / radial_;
+                const double logarithmic = a * std::exp(logSpan * i / radial_);
+                const double r = evenInRadius ? 0.5 * (even + logarithmic) : logarithmic;
                 x_[node(i, j)] = r * std::cos(theta);
                 y_[node(i, j)] = r * std::sin(theta);
             }
@@ -50,6 +54,8 @@ public:
     }
 
     int nodeCount() const { return (radial_ + 1) * (angular_ + 1); }
+    double x(int p) const { return x_[p]; }
+    double y(int p) const { return y_[p]; }
     int node(int i, int j) const { return i * (angular_ + 1) + j; }
 
     // Calls add(p, q, weight) for each pair of nodes of each triangle, with the weight
@@ -148,6 +154,79 @@ inline ExtrapolatedImpedance femSquareCoaxImpedanceExtrapolated(double ratio, in
     const double coarse = femSquareCoaxImpedance(ratio, radialCells, angularCells);
     const double middle = femSquareCoaxImpedance(ratio, 2 * radialCells, 2 * angularCells);
     const double fine = femSquareCoaxImpedance(ratio, 4 * radialCells, 4 * angularCells);
+    const double first = (4.0 * middle - coarse) / 3.0;
+    const double second = (4.0 * fine - middle) / 3.0;
+    const double both = (16.0 * second - first) / 15.0;
+    return {both, std::fabs(both - second)};
+}
+
+// The TE11 mode: the lowest eigenvalue of −Δu = k²u over the quarter 0 ≤ θ ≤ π/2,
+// with u = 0 on x = 0 (the mode is odd in x) and ∂u/∂n = 0 elsewhere (it is even in y,
+// and the conductors' condition is natural). The quarter is the eighth's mesh and its
+// mirror image in the diagonal. Linear triangles, K u = k² M u, by inverse iteration;
+// k in units of 2/D.
+inline double femSquareCoaxTe11(double ratio, int radialCells, int angularCells)
+{
+    const SquareCoaxMesh eighth(ratio, radialCells, angularCells, ratio > 10.0);
+    const int columns = 2 * angularCells + 1;  // angles of the quarter
+    const auto index = [&](int i, int j) { return i * columns + j; };
+    std::vector<double> x((radialCells + 1) * columns), y(x.size());
+    for (int i = 0; i <= radialCells; ++i)
+        for (int j = 0; j < columns; ++j) {
+            const int source = eighth.node(i, j <= angularCells ? j : 2 * angularCells - j);
+            x[index(i, j)] = j <= angularCells ? eighth.x(source) : eighth.y(source);
+            y[index(i, j)] = j <= angularCells ? eighth.y(source) : eighth.x(source);
+        }
+    // The unknowns: every node but those on x = 0 (j = 2·angularCells).
+    const auto unknown = [&](int p) { return p % columns == columns - 1 ? -1 : p / columns * (columns - 1) + p % columns; };
+    const int unknowns = (radialCells + 1) * (columns - 1);
+    std::vector<Eigen::Triplet<double>> k, m;
+    const auto triangle = [&](int p, int q, int r) {
+        const double area2 = std::fabs((x[q] - x[p]) * (y[r] - y[p]) - (x[r] - x[p]) * (y[q] - y[p]));
+        const int nodes[3] = {p, q, r};
+        for (int s = 0; s < 3; ++s)
+            for (int t = 0; t < 3; ++t) {
+                const int a = unknown(nodes[s]), b = unknown(nodes[t]);
+                if (a < 0 || b < 0)
+                    continue;
+                // ∇λs·∇λt·area = (e_s·e_t)/(2·area2)... with e the edges opposite.
+                const int s1 = nodes[(s + 1) % 3], s2 = nodes[(s + 2) % 3];
+                const int t1 = nodes[(t + 1) % 3], t2 = nodes[(t + 2) % 3];
+                const double dot = (x[s2] - x[s1]) * (x[t2] - x[t1]) + (y[s2] - y[s1]) * (y[t2] - y[t1]);
+                k.emplace_back(a, b, dot / (2.0 * area2));
+                m.emplace_back(a, b, area2 / 24.0 * (s == t ? 2.0 : 1.0));
+            }
+    };
+    for (int i = 0; i < radialCells; ++i)
+        for (int j = 0; j < columns - 1; ++j) {
+            triangle(index(i, j), index(i + 1, j), index(i + 1, j + 1));
+            triangle(index(i, j), index(i + 1, j + 1), index(i, j + 1));
+        }
+    Eigen::SparseMatrix<double> stiffness(unknowns, unknowns), mass(unknowns, unknowns);
+    stiffness.setFromTriplets(k.begin(), k.end());
+    mass.setFromTriplets(m.begin(), m.end());
+    const Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>> solver(stiffness);
+    if (solver.info() != Eigen::Success)
+        return std::nan("");
+    Eigen::VectorXd u = Eigen::VectorXd::Ones(unknowns);
+    double eigenvalue = 0.0;
+    for (int iteration = 0; iteration < 200; ++iteration) {
+        const Eigen::VectorXd next = solver.solve(mass * u);
+        const double rayleigh = next.dot(stiffness * next) / next.dot(mass * next);
+        u = next / std::sqrt(next.dot(mass * next));
+        if (std::fabs(rayleigh - eigenvalue) < 1e-14 * rayleigh)
+            return std::sqrt(rayleigh);
+        eigenvalue = rayleigh;
+    }
+    return std::sqrt(eigenvalue);
+}
+
+// The same on n, 2n and 4n cells each way, extrapolated twice as for the impedance.
+inline ExtrapolatedImpedance femSquareCoaxTe11Extrapolated(double ratio, int radialCells, int angularCells)
+{
+    const double coarse = femSquareCoaxTe11(ratio, radialCells, angularCells);
+    const double middle = femSquareCoaxTe11(ratio, 2 * radialCells, 2 * angularCells);
+    const double fine = femSquareCoaxTe11(ratio, 4 * radialCells, 4 * angularCells);
     const double first = (4.0 * middle - coarse) / 3.0;
     const double second = (4.0 * fine - middle) / 3.0;
     const double both = (16.0 * second - first) / 15.0;
