@@ -41,19 +41,24 @@ FieldNumbers SquareCoaxLine::fieldNumbers(double d, double D)
     // ∮|∇φ|² dl over each conductor, φ from 0 to 1 volt, in units of D/2: by symmetry,
     // eight times an eighth of it. In metres, ∮ scales as 2/D.
     const double a = d / D;
+    // The field peaks where the rod faces a side, over a width of the order of
+    // s = √(1 − a²), which a narrow gap makes small: both integrals are taken in u,
+    // θ or y = s·sinh u, over which the peak is spread evenly.
+    const double s = std::sqrt((1.0 - a) * (1.0 + a));
     using Integral = boost::math::quadrature::gauss_kronrod<double, 31>;
     const double inner = 8.0 * Integral::integrate(
-                                   [&](double theta) {
+                                   [&](double u) {
+                                       const double theta = s * std::sinh(u);
                                        const double e = fieldStrength(field, a * std::cos(theta), a * std::sin(theta));
-                                       return e * e * a;
+                                       return e * e * a * s * std::cosh(u);
                                    },
-                                   0.0, std::numbers::pi / 4.0, 20, 1e-12);
+                                   0.0, std::asinh(std::numbers::pi / 4.0 / s), 20, 1e-12);
     const double wall = 8.0 * Integral::integrate(
-                                  [&](double y) {
-                                      const double e = fieldStrength(field, 1.0, y);
-                                      return e * e;
+                                  [&](double u) {
+                                      const double e = fieldStrength(field, 1.0, s * std::sinh(u));
+                                      return e * e * s * std::cosh(u);
                                   },
-                                  0.0, 1.0, 20, 1e-12);
+                                  0.0, std::asinh(1.0 / s), 20, 1e-12);
     // A conductor's surface moved by δn into the field raises C/ε0 by ∮|∇φ|²·δn
     // (Hadamard), so Z = η0/(C/ε0) falls by Z²/η0 times that. D moves each wall by half
     // its change, d the inner surface by half of its. The surface currents are the
