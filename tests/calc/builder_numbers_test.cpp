@@ -107,7 +107,7 @@ TEST(ConductorLoss, FollowsWheelersRuleOnTheImpedanceDifferentiated)
     const struct { Line line; bool twoWires; } lines[] = {
         {TwoWireLine{}, true}, {SquareCoaxLine{}, false}, {RoundCoaxLine{}, false}};
     for (const auto& [line, twoWires] : lines) {
-        for (double ratio : {1.05, 1.2, 2.0, 5.0, 30.0, 1000.0}) {
+        for (double ratio : {1.01, 1.05, 1.2, 2.0, 5.0, 30.0, 1000.0}) {
             const double D = ratio * d;
             // Z depends on r = D/d alone: dZ/dD = Z'(r)/d, dZ/dd = −Z'(r)·r/d.
             const double perLarge = ratioSlope(line, ratio) / d, perSmall = -perLarge * ratio;
