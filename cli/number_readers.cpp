@@ -69,43 +69,43 @@ std::variant<Quantity, std::string> readQuantity(std::string_view text)
     return Quantity{std::string(text), std::nullopt};
 }
 
-std::variant<double, std::string> readPermittivity(std::string_view text)
+namespace {
+
+// A VALEUR as a number: digits and at most one point.
+std::variant<double, std::string> readNumber(std::string_view text)
 {
     if (auto error = commaError(text))
         return *error;
     if (auto error = numberError(text))
         return *error;
-    const double value = numericValue(text);
-    if (value == 0.0)
-        return messages::zeroValue;
-    if (value < 1.0)
-        return "la permittivité relative vaut au moins 1 (le vide) : --er " + std::string(text);
-    return value;
+    return numericValue(text);
 }
+
+}  // namespace
 
 std::variant<double, std::string> readPositive(std::string_view text)
 {
-    if (auto error = commaError(text))
-        return *error;
-    if (auto error = numberError(text))
-        return *error;
-    const double value = numericValue(text);
-    if (value == 0.0)
+    auto read = readNumber(text);
+    if (const double* value = std::get_if<double>(&read); value && *value == 0.0)
         return messages::zeroValue;
-    return value;
+    return read;
+}
+
+std::variant<double, std::string> readPermittivity(std::string_view text)
+{
+    auto read = readPositive(text);
+    if (const double* value = std::get_if<double>(&read); value && *value < 1.0)
+        return "la permittivité relative vaut au moins 1 (le vide) : --er " + std::string(text);
+    return read;
 }
 
 std::variant<double, std::string> readLossTangent(std::string_view text)
 {
-    if (auto error = commaError(text))
-        return *error;
-    if (auto error = numberError(text))
-        return *error;
-    const double value = numericValue(text);
+    auto read = readNumber(text);
     // At tan δ = 1 the dielectric conducts as much as it stores: no longer a line.
-    if (value >= 1.0)
+    if (const double* value = std::get_if<double>(&read); value && *value >= 1.0)
         return "la tangente de pertes est inférieure à 1 : --tand " + std::string(text);
-    return value;
+    return read;
 }
 
 std::variant<double, std::string> readMetal(std::string_view text)
