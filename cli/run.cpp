@@ -58,6 +58,51 @@ Outcome calculate(const Request& request, const ImpedanceModel& model, std::stri
     return outcome;
 }
 
+// A case's d and D as text: as typed, or the one found for -z.
+struct CaseDimensions {
+    std::string_view small, large;
+};
+CaseDimensions dimensionsOf(const Request& request, const Outcome& outcome, std::string_view first,
+                            std::string_view second)
+{
+    if (!request.impedance)
+        return {first, second};
+    if (freeDimension(request) == Dimension::Small)
+        return {outcome.found, first};
+    return {first, outcome.found};
+}
+
+// The builder's numbers describe the ideal line, which these dimensions may not have.
+bool hasIdealLine(const Request& request, double d, double D)
+{
+    return D > d && D / d >= request.line->smallestIdealRatio();
+}
+
+// Every case of the ranges, in order, to `write`; a case's note or failure goes to
+// `err`, naming the case in a table. The status: 1 when a case has no impedance.
+template <typename Write>
+int forEachCase(const Request& request, const ImpedanceModel& model, const Quantity& outer, const Quantity& inner,
+                std::FILE* err, Write write)
+{
+    const char* outerOption = request.small ? "-d " : "-D ";
+    const char* innerOption = request.impedance ? " -z " : " -D ";
+    int status = 0;
+    for (std::int64_t i = 0; i < outer.count(); ++i) {
+        const std::string outerText = outer.text(i);
+        const double outerValue = numericValue(outerText);
+        for (std::int64_t j = 0; j < inner.count(); ++j) {
+            const std::string innerText = inner.text(j);
+            const Outcome outcome = calculate(request, model, outerText, outerValue, innerText);
+            const std::string& why = outcome.note.empty() && !outcome.impedance ? outcome.failure : outcome.note;
+            write(outcome, dimensionsOf(request, outcome, outerText, innerText), why);
+            status = outcome.impedance ? status : 1;
+            if (!why.empty())
+                report(err, request.isTable() ? outerOption + outerText + innerOption + innerText + " : " + why : why);
+        }
+    }
+    return status;
+}
+
 std::string withSeparator(std::string text, std::string_view separator)
 {
     const auto point = text.find('.');
@@ -90,10 +135,9 @@ int writeOne(const Request& request, const ImpedanceModel& model, const Quantity
                          withSeparator(details.capacitance, separator).c_str(),
                          withSeparator(details.inductance, separator).c_str());
         }
-        const bool foundSmall = request.impedance && freeDimension(request) == Dimension::Small;
-        const double d = numericValue(foundSmall ? outcome.found : first.typed);
-        const double D = numericValue(!request.impedance ? second.typed : foundSmall ? first.typed : outcome.found);
-        if (D / d >= request.line->smallestIdealRatio() && D > d)
+        const CaseDimensions dimensions = dimensionsOf(request, outcome, first.typed, second.typed);
+        const double d = numericValue(dimensions.small), D = numericValue(dimensions.large);
+        if (hasIdealLine(request, d, D))
             writeBuilderLines(request, d, D, separator, out, err);
     }
     return 0;
@@ -102,38 +146,24 @@ int writeOne(const Request& request, const ImpedanceModel& model, const Quantity
 int writeTable(const Request& request, const ImpedanceModel& model, const Quantity& outer, const Quantity& inner,
                std::FILE* out, std::FILE* err)
 {
-    const char* outerOption = request.small ? "-d " : "-D ";
-    const char* innerOption = request.impedance ? " -z " : " -D ";
-    const bool foundFirst = request.impedance && freeDimension(request) == Dimension::Small;
-    int status = 0;
     TableWriter table(out, request.csv ? ',' : '\t', request.details,
                       request.details ? builderHeaders(request) : std::vector<std::string>{});
-    for (std::int64_t i = 0; i < outer.count(); ++i) {
-        const std::string outerText = outer.text(i);
-        const double outerValue = numericValue(outerText);
-        for (std::int64_t j = 0; j < inner.count(); ++j) {
-            const std::string innerText = inner.text(j);
-            const Outcome outcome = calculate(request, model, outerText, outerValue, innerText);
-            // A row without an impedance leaves its field empty, which awk, gnuplot and
-            // spreadsheets read as missing; standard error says why.
-            const std::string shown = outcome.impedance ? model.text(*outcome.impedance, ".") : std::string();
-            const std::string_view small = foundFirst ? outcome.found : outerText;
-            const std::string_view large = !request.impedance ? innerText : foundFirst ? outerText : outcome.found;
-            if (request.details && outcome.impedance) {
-                const double d = numericValue(small), D = numericValue(large);
-                const bool ideal = D > d && D / d >= request.line->smallestIdealRatio();
-                table.row(small, large, shown, lineDetails(*outcome.impedance, model.permittivity()),
-                          ideal ? builderCells(request, d, D) : std::vector<std::string>{});
-            }
-            else
-                table.row(small, large, shown);
-            status = outcome.impedance ? status : 1;
-            const std::string& why = outcome.note.empty() && !outcome.impedance ? outcome.failure : outcome.note;
-            if (!why.empty())
-                report(err, outerOption + outerText + innerOption + innerText + " : " + why);
-        }
-    }
-    return status;
+    return forEachCase(request, model, outer, inner, err,
+                       [&](const Outcome& outcome, CaseDimensions dimensions, const std::string&) {
+                           // A row without an impedance leaves its field empty, which awk,
+                           // gnuplot and spreadsheets read as missing; standard error says why.
+                           const std::string shown =
+                               outcome.impedance ? model.text(*outcome.impedance, ".") : std::string();
+                           if (!request.details || !outcome.impedance) {
+                               table.row(dimensions.small, dimensions.large, shown);
+                               return;
+                           }
+                           const double d = numericValue(dimensions.small), D = numericValue(dimensions.large);
+                           table.row(dimensions.small, dimensions.large, shown,
+                                     lineDetails(*outcome.impedance, model.permittivity()),
+                                     hasIdealLine(request, d, D) ? builderCells(request, d, D)
+                                                                 : std::vector<std::string>{});
+                       });
 }
 
 // One JSON object a case, on its own line, a failed case as {"error": …} with its
@@ -141,31 +171,14 @@ int writeTable(const Request& request, const ImpedanceModel& model, const Quanti
 int writeJson(const Request& request, const ImpedanceModel& model, const Quantity& outer, const Quantity& inner,
               std::FILE* out, std::FILE* err)
 {
-    const bool foundFirst = request.impedance && freeDimension(request) == Dimension::Small;
-    int status = 0;
-    for (std::int64_t i = 0; i < outer.count(); ++i) {
-        const std::string outerText = outer.text(i);
-        const double outerValue = numericValue(outerText);
-        for (std::int64_t j = 0; j < inner.count(); ++j) {
-            const std::string innerText = inner.text(j);
-            const Outcome outcome = calculate(request, model, outerText, outerValue, innerText);
-            const std::string& why = outcome.note.empty() && !outcome.impedance ? outcome.failure : outcome.note;
-            if (!why.empty()) {
-                const char* outerOption = request.small ? "-d " : "-D ";
-                const char* innerOption = request.impedance ? " -z " : " -D ";
-                report(err, request.isTable() ? outerOption + outerText + innerOption + innerText + " : " + why : why);
-            }
-            if (!outcome.impedance) {
-                std::fprintf(out, "%s\n", errorJson(why).c_str());
-                status = 1;
-                continue;
-            }
-            const double d = numericValue(foundFirst ? outcome.found : outerText);
-            const double D = numericValue(!request.impedance ? innerText : foundFirst ? outerText : outcome.found);
-            std::fprintf(out, "%s\n", caseJson(request, d, D, *outcome.impedance).c_str());
-        }
-    }
-    return status;
+    return forEachCase(request, model, outer, inner, err,
+                       [&](const Outcome& outcome, CaseDimensions dimensions, const std::string& why) {
+                           const std::string json =
+                               outcome.impedance ? caseJson(request, numericValue(dimensions.small),
+                                                            numericValue(dimensions.large), *outcome.impedance)
+                                                 : errorJson(why);
+                           std::fprintf(out, "%s\n", json.c_str());
+                       });
 }
 
 }  // namespace
