@@ -149,15 +149,22 @@ struct ExtrapolatedImpedance {
 
 // On meshes of n, 2n and 4n cells each way: the errors go as h² + h⁴ + ..., so the
 // first step cancels h², the second h⁴.
-inline ExtrapolatedImpedance femSquareCoaxImpedanceExtrapolated(double ratio, int radialCells, int angularCells)
+template <typename Solve>
+ExtrapolatedImpedance extrapolated(Solve solve, int radialCells, int angularCells)
 {
-    const double coarse = femSquareCoaxImpedance(ratio, radialCells, angularCells);
-    const double middle = femSquareCoaxImpedance(ratio, 2 * radialCells, 2 * angularCells);
-    const double fine = femSquareCoaxImpedance(ratio, 4 * radialCells, 4 * angularCells);
+    const double coarse = solve(radialCells, angularCells);
+    const double middle = solve(2 * radialCells, 2 * angularCells);
+    const double fine = solve(4 * radialCells, 4 * angularCells);
     const double first = (4.0 * middle - coarse) / 3.0;
     const double second = (4.0 * fine - middle) / 3.0;
     const double both = (16.0 * second - first) / 15.0;
     return {both, std::fabs(both - second)};
+}
+
+inline ExtrapolatedImpedance femSquareCoaxImpedanceExtrapolated(double ratio, int radialCells, int angularCells)
+{
+    return extrapolated([ratio](int n, int m) { return femSquareCoaxImpedance(ratio, n, m); }, radialCells,
+                        angularCells);
 }
 
 // The TE11 mode: the lowest eigenvalue of −Δu = k²u over the quarter 0 ≤ θ ≤ π/2,
@@ -221,16 +228,10 @@ inline double femSquareCoaxTe11(double ratio, int radialCells, int angularCells)
     return std::sqrt(eigenvalue);
 }
 
-// The same on n, 2n and 4n cells each way, extrapolated twice as for the impedance.
+// The same, extrapolated twice as for the impedance.
 inline ExtrapolatedImpedance femSquareCoaxTe11Extrapolated(double ratio, int radialCells, int angularCells)
 {
-    const double coarse = femSquareCoaxTe11(ratio, radialCells, angularCells);
-    const double middle = femSquareCoaxTe11(ratio, 2 * radialCells, 2 * angularCells);
-    const double fine = femSquareCoaxTe11(ratio, 4 * radialCells, 4 * angularCells);
-    const double first = (4.0 * middle - coarse) / 3.0;
-    const double second = (4.0 * fine - middle) / 3.0;
-    const double both = (16.0 * second - first) / 15.0;
-    return {both, std::fabs(both - second)};
+    return extrapolated([ratio](int n, int m) { return femSquareCoaxTe11(ratio, n, m); }, radialCells, angularCells);
 }
 
 }  // namespace tarvelle::test
